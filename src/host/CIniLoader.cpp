@@ -1,0 +1,364 @@
+#include "host/CIniLoader.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "host/EntryFrame.h"
+#include "platform/Platform.h"
+#include "text/StringConvertUnit.h"
+#include "text/StringSearchUnit.h"
+#include "text/StringUnit.h"
+
+namespace zr2 {
+namespace {
+
+constexpr size_t kValueCapacity = 511;
+
+std::filesystem::path PathOf(SettingsFile file) {
+  return LibraryFolder() / (file == SettingsFile::Library ? "RA2ZOV.ini" : "Vellum.ini");
+}
+
+// Which characters of a stored name or value must be escaped. Position matters for blanks,
+// the leading "[" of a key and quotes around a value.
+enum class Part { Section, Key, Value };
+
+bool NeedsEscape(Part part, std::u16string_view text, size_t i) {
+  const char16_t c = text[i];
+  const bool atEnd = i == 0 || i + 1 == text.size();
+  if (c == u'%' || c < u' ' || c == 0x7F) return true;
+  if (c == u' ' && atEnd) return true;
+  switch (part) {
+    case Part::Section: return c == u']' || c == u'[';
+    case Part::Key: return c == u'=' || (c == u'[' && i == 0);
+    case Part::Value:
+      return c == u'"' && i == 0 && text.size() >= 2 && text.back() == u'"';
+  }
+  return false;
+}
+
+std::u16string Escape(Part part, std::u16string_view text) {
+  static constexpr char16_t kHex[] = u"0123456789ABCDEF";
+  std::u16string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (NeedsEscape(part, text, i)) {
+      out += u'%';
+      out += kHex[(text[i] >> 4) & 0xF];
+      out += kHex[text[i] & 0xF];
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+int HexDigit(char16_t c) {
+  if (c >= u'0' && c <= u'9') return c - u'0';
+  if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+  return -1;
+}
+
+// Only the escapes that Escape produces are undone, so other "%" texts read as they stand.
+std::u16string Unescape(std::u16string_view text) {
+  std::u16string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'%' && i + 2 < text.size()) {
+      const int high = HexDigit(text[i + 1]), low = HexDigit(text[i + 2]);
+      const char16_t c = static_cast<char16_t>(high * 16 + low);
+      if (high >= 0 && low >= 0 && (c < u' ' || c == 0x7F || c == u' ' || c == u'%' || c == u'=' ||
+                                    c == u'[' || c == u']' || c == u'"')) {
+        out += c;
+        i += 2;
+        continue;
+      }
+    }
+    out += text[i];
+  }
+  return out;
+}
+
+// One line of the file: its bytes without the line break, and what it means.
+struct Line {
+  std::string bytes;
+  std::string ending;  // "\r\n", "\n" or "" for a last line without a break
+  enum Kind { Other, Section, Entry } kind = Other;
+  std::u16string name;  // section name or key as stored (escaped form), trimmed
+  std::u16string value;  // raw stored value, trimmed
+};
+
+std::u16string TrimWindowsBlanks(std::u16string_view text) {
+  size_t begin = 0, end = text.size();
+  while (begin < end && (text[begin] == u' ' || text[begin] == u'\t')) ++begin;
+  while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t')) --end;
+  return std::u16string(text.substr(begin, end - begin));
+}
+
+Line ParseLine(std::string bytes, std::string ending) {
+  Line line;
+  line.bytes = std::move(bytes);
+  line.ending = std::move(ending);
+  const std::u16string text = TrimWindowsBlanks(platform::AnsiToText(line.bytes));
+  if (text.starts_with(u'[')) {
+    const size_t close = text.rfind(u']');
+    if (close != std::u16string::npos) {
+      line.kind = Line::Section;
+      line.name = TrimWindowsBlanks(std::u16string_view(text).substr(1, close - 1));
+    }
+  } else if (const size_t equals = text.find(u'='); equals != std::u16string::npos) {
+    line.kind = Line::Entry;
+    line.name = TrimWindowsBlanks(std::u16string_view(text).substr(0, equals));
+    line.value = TrimWindowsBlanks(std::u16string_view(text).substr(equals + 1));
+  }
+  return line;
+}
+
+class IniDocument {
+ public:
+  explicit IniDocument(SettingsFile file) : path_(PathOf(file)) {
+    const std::optional<std::string> content = platform::ReadWholeFile(path_);
+    if (!content) return;
+    size_t start = 0;
+    while (start < content->size()) {
+      size_t end = content->find('\n', start);
+      std::string ending = "\n";
+      if (end == std::string::npos) {
+        end = content->size();
+        ending.clear();
+      }
+      size_t stop = end;
+      if (!ending.empty() && stop > start && (*content)[stop - 1] == '\r') {
+        --stop;
+        ending = "\r\n";
+      }
+      lines_.push_back(ParseLine(content->substr(start, stop - start), ending));
+      start = end + (ending.empty() ? 0 : 1);
+    }
+  }
+
+  // Index of the section header, or npos.
+  size_t FindSection(std::u16string_view storedName) const {
+    for (size_t i = 0; i < lines_.size(); ++i)
+      if (lines_[i].kind == Line::Section && platform::LocaleEqualsNoCase(lines_[i].name, storedName)) return i;
+    return npos;
+  }
+
+  // End of the section that starts at header (index of the next header, or the line count).
+  size_t SectionEnd(size_t header) const {
+    size_t i = header + 1;
+    while (i < lines_.size() && lines_[i].kind != Line::Section) ++i;
+    return i;
+  }
+
+  size_t FindEntry(size_t header, std::u16string_view storedKey) const {
+    const size_t end = SectionEnd(header);
+    for (size_t i = header + 1; i < end; ++i)
+      if (lines_[i].kind == Line::Entry && platform::LocaleEqualsNoCase(lines_[i].name, storedKey)) return i;
+    return npos;
+  }
+
+  const Line& At(size_t i) const { return lines_[i]; }
+
+  void Set(size_t i, std::u16string_view storedKeyAsWritten, std::u16string_view storedValue) {
+    Line& line = lines_[i];
+    std::u16string text = std::u16string(storedKeyAsWritten) + u"=" + std::u16string(storedValue);
+    line = ParseLine(platform::TextToAnsi(text), line.ending.empty() ? "\r\n" : line.ending);
+  }
+
+  void Insert(size_t at, std::u16string_view text) {
+    if (at > 0 && lines_[at - 1].ending.empty()) lines_[at - 1].ending = "\r\n";
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), ParseLine(platform::TextToAnsi(text), "\r\n"));
+  }
+
+  void Erase(size_t from, size_t to) {
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(from), lines_.begin() + static_cast<std::ptrdiff_t>(to));
+  }
+
+  size_t Size() const { return lines_.size(); }
+
+  void Save() const {
+    std::string content;
+    for (const Line& line : lines_) content += line.bytes + line.ending;
+    platform::ReplaceFile(path_, content);
+  }
+
+  static constexpr size_t npos = static_cast<size_t>(-1);
+
+ private:
+  std::filesystem::path path_;
+  std::vector<Line> lines_;
+};
+
+// A name that the code page cannot hold would be stored as another name: such names are never stored.
+std::optional<std::u16string> StoredName(Part part, std::u16string_view name) {
+  if (name.empty() || !platform::IsAnsiRepresentable(name)) return std::nullopt;
+  return Escape(part, name);
+}
+
+std::int64_t ClampToInt32(std::int64_t value) {
+  return std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                  std::numeric_limits<std::int32_t>::max());
+}
+
+}  // namespace
+
+std::optional<std::u16string> ReadSettingValue(SettingsFile file, std::u16string_view section, std::u16string_view key) {
+  const auto storedSection = StoredName(Part::Section, section);
+  const auto storedKey = StoredName(Part::Key, key);
+  if (!storedSection || !storedKey) return std::nullopt;
+  const IniDocument document(file);
+  const size_t header = document.FindSection(*storedSection);
+  if (header == IniDocument::npos) return std::nullopt;
+  const size_t entry = document.FindEntry(header, *storedKey);
+  if (entry == IniDocument::npos) return std::nullopt;
+  std::u16string value = document.At(entry).value;
+  if (value.size() >= 2 && value.front() == u'"' && value.back() == u'"') value = value.substr(1, value.size() - 2);
+  value = Unescape(value);
+  if (const size_t nul = value.find(u'\0'); nul != std::u16string::npos) value.resize(nul);
+  if (value.size() > kValueCapacity) value.resize(kValueCapacity);
+  return value;
+}
+
+std::u16string ReadSetting(SettingsFile file, std::u16string_view section, std::u16string_view key,
+                           std::u16string_view fallback) {
+  std::optional<std::u16string> value = ReadSettingValue(file, section, key);
+  return value ? std::move(*value) : std::u16string(fallback);
+}
+
+std::int32_t ReadLeadingInteger(std::u16string_view text) {
+  size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+  std::int64_t value = 0;
+  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+    value = std::min<std::int64_t>(value * 10 + (text[i] - u'0'), std::int64_t{1} << 32);
+  return static_cast<std::int32_t>(ClampToInt32(negative ? -value : value));
+}
+
+std::optional<std::int32_t> ReadPlainInteger(std::u16string_view text) {
+  size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
+  if (i == text.size()) return std::nullopt;
+  std::int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
+    value = value * 10 + (text[i] - u'0');
+    if (value > (std::int64_t{1} << 31)) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value != ClampToInt32(value)) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+std::int32_t ReadIntSetting(SettingsFile file, std::u16string_view section, std::u16string_view key,
+                            std::int32_t fallback) {
+  const std::optional<std::u16string> value = ReadSettingValue(file, section, key);
+  if (!value || value->empty()) return fallback;
+  return ReadLeadingInteger(*value);
+}
+
+void WriteSetting(SettingsFile file, std::u16string_view section, std::u16string_view key, std::u16string_view value) {
+  const auto storedSection = StoredName(Part::Section, section);
+  const auto storedKey = StoredName(Part::Key, key);
+  if (!storedSection || !storedKey) return;
+  const std::u16string storedValue = Escape(Part::Value, value);
+  IniDocument document(file);
+  const size_t header = document.FindSection(*storedSection);
+  if (header == IniDocument::npos) {
+    document.Insert(document.Size(), u"[" + *storedSection + u"]");
+    document.Insert(document.Size(), *storedKey + u"=" + storedValue);
+  } else if (const size_t entry = document.FindEntry(header, *storedKey); entry != IniDocument::npos) {
+    document.Set(entry, document.At(entry).name, storedValue);
+  } else {
+    // After the section's last entry, so blank lines between sections stay where they are.
+    size_t at = header + 1;
+    for (size_t i = header + 1; i < document.SectionEnd(header); ++i)
+      if (document.At(i).kind != Line::Other) at = i + 1;
+    document.Insert(at, *storedKey + u"=" + storedValue);
+  }
+  document.Save();
+}
+
+void WriteIntSetting(SettingsFile file, std::u16string_view section, std::u16string_view key, std::int64_t value) {
+  const std::string digits = std::to_string(ClampToInt32(value));
+  WriteSetting(file, section, key, std::u16string(digits.begin(), digits.end()));
+}
+
+void DeleteSetting(SettingsFile file, std::u16string_view section, std::u16string_view key) {
+  const auto storedSection = StoredName(Part::Section, section);
+  const auto storedKey = StoredName(Part::Key, key);
+  if (!storedSection || !storedKey) return;
+  IniDocument document(file);
+  const size_t header = document.FindSection(*storedSection);
+  if (header == IniDocument::npos) return;
+  const size_t entry = document.FindEntry(header, *storedKey);
+  if (entry == IniDocument::npos) return;
+  document.Erase(entry, entry + 1);
+  document.Save();
+}
+
+void DeleteSection(SettingsFile file, std::u16string_view section) {
+  const auto storedSection = StoredName(Part::Section, section);
+  if (!storedSection) return;
+  IniDocument document(file);
+  const size_t header = document.FindSection(*storedSection);
+  if (header == IniDocument::npos) return;
+  document.Erase(header, document.SectionEnd(header));
+  document.Save();
+}
+
+std::u16string ReadModeText(std::u16string_view channel) {
+  return ReadSetting(SettingsFile::Library, channel, u"Mode", u"");
+}
+
+void WriteModeText(std::u16string_view channel, std::u16string_view text) {
+  std::u16string upper(text);
+  for (char16_t& c : upper)
+    if (c >= u'a' && c <= u'z') c -= 32;
+  WriteSetting(SettingsFile::Library, channel, u"Mode", upper);
+}
+
+bool BotEnabled(std::u16string_view channel) {
+  return ReadIntSetting(SettingsFile::Library, channel, u"UnExecutable", 0) == 0;
+}
+
+void SetBotEnabled(std::u16string_view channel, bool on) {
+  if (on)
+    DeleteSetting(SettingsFile::Library, channel, u"UnExecutable");
+  else
+    WriteIntSetting(SettingsFile::Library, channel, u"UnExecutable", 1);
+}
+
+std::u16string CharacterKey(std::u16string_view text) {
+  std::u16string key = platform::LocaleUpperCase(text);
+  std::erase_if(key, [](char16_t c) { return (c >= u'0' && c <= u'9') || c == u'_'; });
+  return key;
+}
+
+std::u16string CharacterName(std::u16string_view nick) {
+  return ReadSetting(SettingsFile::Host, u"CharactersName", CharacterKey(nick), nick);
+}
+
+std::optional<std::int32_t> ReadCounter(std::u16string_view channel, std::u16string_view name) {
+  const std::optional<std::u16string> text = ReadSettingValue(SettingsFile::Host, channel, CharacterKey(name));
+  if (!text) return std::nullopt;
+  return ReadPlainInteger(*text);
+}
+
+std::int32_t CounterOrZero(std::u16string_view channel, std::u16string_view name) {
+  return ReadIntSetting(SettingsFile::Host, channel, CharacterKey(name), 0);
+}
+
+void WriteCounter(std::u16string_view channel, std::u16string_view name, std::int64_t value) {
+  WriteIntSetting(SettingsFile::Host, channel, CharacterKey(name), value);
+}
+
+std::int32_t AddToCounter(std::u16string_view channel, std::u16string_view name, std::int64_t delta) {
+  const std::int32_t old = CounterOrZero(channel, name);
+  WriteCounter(channel, name, old + delta);
+  return old;
+}
+
+void ClearCounters(std::u16string_view channel) { DeleteSection(SettingsFile::Host, channel); }
+
+}  // namespace zr2

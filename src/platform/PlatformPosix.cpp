@@ -1,0 +1,145 @@
+// POSIX layer: ICU for the code page and the locale, dladdr/dlopen, CLOCK_BOOTTIME, rename(2).
+#include "platform/Platform.h"
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <unicode/uchar.h>
+#include <unicode/ucnv.h>
+#include <unicode/ustring.h>
+
+#include <cerrno>
+#include <ctime>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace zr2::platform {
+namespace {
+
+struct ConverterCloser {
+  void operator()(UConverter* c) const { ucnv_close(c); }
+};
+using Converter = std::unique_ptr<UConverter, ConverterCloser>;
+
+Converter OpenAnsi() {
+  UErrorCode error = U_ZERO_ERROR;
+  Converter converter(ucnv_open("windows-31j", &error));
+  if (U_FAILURE(error)) return nullptr;
+  ucnv_setSubstChars(converter.get(), "?", 1, &error);
+  return converter;
+}
+
+}  // namespace
+
+const char* const kHostLibraryName = "Vellum.so";
+
+std::u16string AnsiToText(std::string_view bytes) {
+  Converter converter = OpenAnsi();
+  if (!converter || bytes.empty()) return {};
+  std::u16string text(bytes.size() * 2 + 1, u'\0');
+  UErrorCode error = U_ZERO_ERROR;
+  const int32_t length = ucnv_toUChars(converter.get(), text.data(), static_cast<int32_t>(text.size()),
+                                       bytes.data(), static_cast<int32_t>(bytes.size()), &error);
+  if (U_FAILURE(error)) return {};
+  text.resize(length);
+  return text;
+}
+
+std::string TextToAnsi(std::u16string_view text) {
+  Converter converter = OpenAnsi();
+  if (!converter || text.empty()) return {};
+  std::string bytes(text.size() * 2 + 1, '\0');
+  UErrorCode error = U_ZERO_ERROR;
+  const int32_t length = ucnv_fromUChars(converter.get(), bytes.data(), static_cast<int32_t>(bytes.size()),
+                                         text.data(), static_cast<int32_t>(text.size()), &error);
+  if (U_FAILURE(error)) return {};
+  bytes.resize(length);
+  return bytes;
+}
+
+bool IsAnsiLeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool IsAnsiRepresentable(std::u16string_view text) {
+  return AnsiToText(TextToAnsi(text)) == text;
+}
+
+std::u16string LocaleUpperCase(std::u16string_view text) {
+  if (text.empty()) return {};
+  std::u16string upper(text.size() * 3, u'\0');
+  UErrorCode error = U_ZERO_ERROR;
+  const int32_t length = u_strToUpper(upper.data(), static_cast<int32_t>(upper.size()), text.data(),
+                                      static_cast<int32_t>(text.size()), "", &error);
+  if (U_FAILURE(error)) return std::u16string(text);
+  upper.resize(length);
+  return upper;
+}
+
+bool LocaleEqualsNoCase(std::u16string_view a, std::u16string_view b) {
+  UErrorCode error = U_ZERO_ERROR;
+  const int32_t order = u_strCaseCompare(a.data(), static_cast<int32_t>(a.size()), b.data(),
+                                         static_cast<int32_t>(b.size()), U_FOLD_CASE_DEFAULT, &error);
+  return U_SUCCESS(error) && order == 0;
+}
+
+std::uint32_t TickCount() {
+  timespec now{};
+  clock_gettime(CLOCK_BOOTTIME, &now);
+  const std::uint64_t ms = static_cast<std::uint64_t>(now.tv_sec) * 1000u + now.tv_nsec / 1000000;
+  return static_cast<std::uint32_t>(ms);
+}
+
+std::filesystem::path ModuleFolder() {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<const void*>(&ModuleFolder), &info) == 0 || info.dli_fname == nullptr) return {};
+  std::error_code error;
+  std::filesystem::path file = std::filesystem::absolute(info.dli_fname, error);
+  if (error) file = info.dli_fname;
+  return file.parent_path();
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream content;
+  content << in.rdbuf();
+  return std::move(content).str();
+}
+
+bool ReplaceFile(const std::filesystem::path& path, std::string_view content) {
+  std::string temporary = path.string() + ".XXXXXX";
+  const int fd = mkstemp(temporary.data());
+  if (fd < 0) return false;
+  size_t written = 0;
+  while (written < content.size()) {
+    const ssize_t n = write(fd, content.data() + written, content.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    written += static_cast<size_t>(n);
+  }
+  const bool complete = written == content.size() && fsync(fd) == 0;
+  // Keep the usual permissions of a settings file rather than mkstemp's 0600.
+  fchmod(fd, 0644);
+  close(fd);
+  if (!complete || rename(temporary.c_str(), path.c_str()) != 0) {
+    unlink(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool CallLibraryCommand(const std::filesystem::path& path, const char16_t* const args[6], char* answer) {
+  void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (library == nullptr) return false;
+  using Command = void (*)(const char16_t*, const char16_t*, const char16_t*, const char16_t*,
+                           const char16_t*, const char16_t*, char*);
+  auto command = reinterpret_cast<Command>(dlsym(library, "Command"));
+  if (command != nullptr) command(args[0], args[1], args[2], args[3], args[4], args[5], answer);
+  dlclose(library);
+  return command != nullptr;
+}
+
+}  // namespace zr2::platform

@@ -19,51 +19,16 @@
 #include <optional>
 #include <sstream>
 
+#include "Entries.h"
 #include "TestFolder.h"
 #include "dice/RandomUnit.h"
 #include "host/CIniLoader.h"
 #include "platform/Platform.h"
 
-using TwoArgumentEntry = void (*)(const char*, char*);
-using CalcEntry = void (*)(const char*, const char*, const char*, const char*, const char*, const char*, char*);
-
-// Weak, so that the runner links whichever entries are built; a vector for a missing one fails.
-#define ZR2_DECLARE_ENTRY(name) extern "C" __attribute__((weak)) void name(const char*, char*);
-ZR2_DECLARE_ENTRY(AsciiCalc)
-ZR2_DECLARE_ENTRY(RollDice)
-ZR2_DECLARE_ENTRY(GetMistEE)
-ZR2_DECLARE_ENTRY(RegMistEE)
-ZR2_DECLARE_ENTRY(Choice)
-ZR2_DECLARE_ENTRY(Limitation)
-ZR2_DECLARE_ENTRY(VerInfo)
-ZR2_DECLARE_ENTRY(MoveLinkShell)
-ZR2_DECLARE_ENTRY(GetLinkShell)
-ZR2_DECLARE_ENTRY(ClearLinkShell)
-ZR2_DECLARE_ENTRY(StartLinkShell)
-ZR2_DECLARE_ENTRY(PutCounterDef)
-ZR2_DECLARE_ENTRY(SetCounterDef)
-ZR2_DECLARE_ENTRY(ZR2_Kegare)
-ZR2_DECLARE_ENTRY(ZR2_Fairy)
-ZR2_DECLARE_ENTRY(ZR2_UpStatus)
-ZR2_DECLARE_ENTRY(ZR2_MakeBirth)
-extern "C" __attribute__((weak)) void Calc(const char*, const char*, const char*, const char*, const char*,
-                                           const char*, char*);
-
 namespace {
 
 using zr2::test::U16;
 using zr2::test::U8;
-
-const std::map<std::string, TwoArgumentEntry>& TwoArgumentEntries() {
-  static const std::map<std::string, TwoArgumentEntry> entries = {
-      {"AsciiCalc", AsciiCalc},         {"RollDice", RollDice},         {"GetMistEE", GetMistEE},
-      {"RegMistEE", RegMistEE},         {"Choice", Choice},             {"Limitation", Limitation},
-      {"VerInfo", VerInfo},             {"MoveLinkShell", MoveLinkShell}, {"GetLinkShell", GetLinkShell},
-      {"ClearLinkShell", ClearLinkShell}, {"StartLinkShell", StartLinkShell}, {"PutCounterDef", PutCounterDef},
-      {"SetCounterDef", SetCounterDef}, {"ZR2_Kegare", ZR2_Kegare},     {"ZR2_Fairy", ZR2_Fairy},
-      {"ZR2_UpStatus", ZR2_UpStatus},   {"ZR2_MakeBirth", ZR2_MakeBirth}};
-  return entries;
-}
 
 std::string Visible(std::string text) {
   for (size_t p = text.find("^B"); p != std::string::npos; p = text.find("^B", p + 1)) text.replace(p, 2, "\x02");
@@ -225,8 +190,8 @@ TEST_P(VectorTest, Replies) {
         Calc(ansi[0].c_str(), ansi[1].c_str(), ansi[2].c_str(), ansi[3].c_str(), ansi[4].c_str(), ansi[5].c_str(),
              buffer);
       } else {
-        const auto found = TwoArgumentEntries().find(step.entry);
-        ASSERT_TRUE(found != TwoArgumentEntries().end()) << "unknown entry " << step.entry;
+        const auto found = RequestEntries().find(step.entry);
+        ASSERT_TRUE(found != RequestEntries().end()) << "unknown entry " << step.entry;
         ASSERT_NE(found->second, nullptr) << "the entry " << step.entry << " is not built";
         found->second(Ansi(step.request).c_str(), buffer);
       }

@@ -31,11 +31,11 @@ extern "C" __attribute__((weak)) void Calc(const char*, const char*, const char*
 
 inline const std::map<std::string, RequestEntry>& RequestEntries() {
   static const std::map<std::string, RequestEntry> entries = {
-      {"AsciiCalc", AsciiCalc},           {"RollDice", RollDice},             {"GetMistEE", GetMistEE},
-      {"RegMistEE", RegMistEE},           {"Choice", Choice},                 {"Limitation", Limitation},
-      {"VerInfo", VerInfo},               {"MoveLinkShell", MoveLinkShell},   {"GetLinkShell", GetLinkShell},
-      {"ClearLinkShell", ClearLinkShell}, {"StartLinkShell", StartLinkShell}, {"PutCounterDef", PutCounterDef},
-      {"SetCounterDef", SetCounterDef},   {"ZR2_Kegare", ZR2_Kegare},         {"ZR2_Fairy", ZR2_Fairy},
-      {"ZR2_UpStatus", ZR2_UpStatus},     {"ZR2_MakeBirth", ZR2_MakeBirth}};
+      {"AsciiCalc", &AsciiCalc},           {"RollDice", &RollDice},             {"GetMistEE", &GetMistEE},
+      {"RegMistEE", &RegMistEE},           {"Choice", &Choice},                 {"Limitation", &Limitation},
+      {"VerInfo", &VerInfo},               {"MoveLinkShell", &MoveLinkShell},   {"GetLinkShell", &GetLinkShell},
+      {"ClearLinkShell", &ClearLinkShell}, {"StartLinkShell", &StartLinkShell}, {"PutCounterDef", &PutCounterDef},
+      {"SetCounterDef", &SetCounterDef},   {"ZR2_Kegare", &ZR2_Kegare},         {"ZR2_Fairy", &ZR2_Fairy},
+      {"ZR2_UpStatus", &ZR2_UpStatus},     {"ZR2_MakeBirth", &ZR2_MakeBirth}};
   return entries;
 }

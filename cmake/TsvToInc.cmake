@@ -1,4 +1,5 @@
 # cmake -DIN=table.tsv -DOUT=table.inc -DTYPES=s,i,n -P TsvToInc.cmake
+cmake_policy(SET CMP0007 NEW)
 string(REPLACE "," ";" types "${TYPES}")
 list(LENGTH types columns)
 file(READ "${IN}" content)

@@ -137,6 +137,36 @@ std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin
 
 std::optional<long double> EvaluateArithmetic(std::u16string_view text) { return Parser(text).Evaluate(); }
 
+std::optional<long double> ReadDecimalNumber(std::u16string_view text) {
+  std::string ascii;
+  size_t i = 0, digits = 0;
+  const auto digitRun = [&] {
+    size_t run = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i, ++run) ascii += static_cast<char>(text[i]);
+    return run;
+  };
+  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ascii += static_cast<char>(text[i++]);
+  digits += digitRun();
+  if (i < text.size() && text[i] == u'.') {
+    ascii += '.';
+    ++i;
+    digits += digitRun();
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+    ascii += 'e';
+    ++i;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ascii += static_cast<char>(text[i++]);
+    if (digitRun() == 0) return std::nullopt;
+  }
+  if (i != text.size()) return std::nullopt;
+  long double value = 0;
+  const char* first = ascii.c_str() + (ascii[0] == '+' ? 1 : 0);
+  const auto [end, error] = std::from_chars(first, ascii.c_str() + ascii.size(), value);
+  if (error != std::errc() || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
 WholeNumber ReadWholeNumber(std::u16string_view text) {
   if (const std::optional<std::int32_t> plain = ReadPlainInteger(text)) return {true, *plain};
   const std::optional<long double> value = EvaluateArithmetic(text);

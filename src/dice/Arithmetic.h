@@ -21,6 +21,10 @@ struct WholeNumber {
 // A plain integer, or arithmetic whose value is whole.
 WholeNumber ReadWholeNumber(std::u16string_view text);
 
+// A plain decimal number: optional sign, digits with an optional "." and an optional exponent;
+// no arithmetic, no blanks.
+std::optional<long double> ReadDecimalNumber(std::u16string_view text);
+
 // General format with 15 significant digits: 14, 2.5, -3, 0.333333333333333, 1E16, 1.5E-6.
 std::u16string FormatNumber(long double value);
 std::u16string FormatInteger(std::int64_t value);

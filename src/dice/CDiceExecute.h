@@ -15,11 +15,21 @@ struct TermEvaluation {
   long double value = 0;
 };
 
+// An expression with more dice terms than this fails before anything is rolled (each unknown
+// word costs up to two loads of the host's library).
+constexpr size_t kMaxExpressionTerms = 100;
+// A roll repeated more often than this is neither rolled nor answered: every answer line takes at
+// least 21 bytes and CR LF, so no answer of more than 44 lines fits the reply buffer.
+constexpr int kMaxRepeats = 50;
+
 // 0 not a dice term, 1 general expression, 2 dice term with * / % ^ or parentheses,
 // 3 simple dice term, 4 power-table formula.
 int ClassifyTerm(std::u16string_view term);
 TermEvaluation EvaluateTerm(std::u16string_view term, std::u16string_view channel, int termClass);
 TermEvaluation EvaluateTermInMode(std::u16string_view term, GameModeId mode, int termClass);
 TermEvaluation EvaluateDiceExpression(std::u16string_view expression, GameModeId mode);
+
+// The roll command behind the RollDice entry: request text in the ANSI code page, host buffer.
+void RollDice(const char* request, char* reply);
 
 }  // namespace zr2

@@ -5,8 +5,19 @@
 
 namespace zr2 {
 
-// Value of the power table at rate 0..100 for a roll total 3..12.
+// Value of the power table at rate 0..100 for a roll total 3..12 (both clamped into range).
 int PowerTableValue(int rate, int total);
+
+// Rows of the power table read from the data, and rows of it nobody has.
+struct PowerTableRows {
+  int known = 0;
+  int missing = 0;
+};
+PowerTableRows CountPowerTableRows();
+
+// One PowerRoll never makes more rolls than this: a critical chain whose threshold every roll
+// reaches (say @3 with a bonus of 1) would never end otherwise.
+constexpr int kMaxPowerRolls = 100;
 
 bool IsPowerRollTerm(std::u16string_view term);
 // Brings K-form words and their options into the r-form.
@@ -22,6 +33,7 @@ struct PowerRollResult {
   std::u16string label;     // "Rate20@10"
   bool optionsValid = false;
 };
+// rate is clamped to 0..100; options are in the r-form (after NormaliseRollWord).
 PowerRollResult PowerRoll(std::u16string_view word, int rate, std::u16string_view options, bool plainLabel);
 
 struct PowerFormulaResult {
@@ -30,6 +42,7 @@ struct PowerFormulaResult {
   std::u16string text;
   long double value = 0;
 };
+// A whole term that IsPowerRollTerm accepts, e.g. r20+5@10//2+3.
 PowerFormulaResult PowerRollFormula(std::u16string_view term);
 
 }  // namespace zr2

@@ -129,6 +129,17 @@ TEST(ReadWholeNumber, IntegersAndWholeArithmetic) {
   EXPECT_EQ(ReadWholeNumber(u"-2147483648").value, -2147483648);
 }
 
+TEST(ReadDecimalNumber, PlainDecimalsOnly) {
+  EXPECT_EQ(ReadDecimalNumber(u"2.7"), 2.7L);
+  EXPECT_EQ(ReadDecimalNumber(u"-0.5"), -0.5L);
+  EXPECT_EQ(ReadDecimalNumber(u"+3"), 3.0L);
+  EXPECT_EQ(ReadDecimalNumber(u"3."), 3.0L);
+  EXPECT_EQ(ReadDecimalNumber(u".5"), 0.5L);
+  EXPECT_EQ(ReadDecimalNumber(u"1e2"), 100.0L);
+  for (const char16_t* bad : {u"", u"-", u".", u"1+1", u" 1", u"1 ", u"1e", u"e5", u"2d6", u"1e99999"})
+    EXPECT_EQ(ReadDecimalNumber(bad), std::nullopt) << U8(bad);
+}
+
 TEST(FormatNumber, FifteenSignificantDigits) {
   const std::pair<long double, const char*> cases[] = {
       {14, "14"},          {2.5, "2.5"},       {-3, "-3"},          {1.0L / 3, "0.333333333333333"},

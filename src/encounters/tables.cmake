@@ -1,0 +1,10 @@
+# Rulebook data of the encounter tables, turned into constant arrays at build time.
+zr2_tsv_table(encounters urge_table.tsv urge_table.inc i i s i s)
+zr2_tsv_table(encounters zr2_monster_pages.tsv zr2_monster_pages.inc n s n n n)
+zr2_tsv_table(encounters mist_castle_encounters.tsv mist_castle_encounters.inc s i i n n s)
+zr2_tsv_table(encounters cursed_land_encounters.tsv cursed_land_encounters.inc s i i n n s)
+zr2_tsv_table(encounters mist_grave_encounters.tsv mist_grave_encounters.inc s i i n n s)
+zr2_tsv_table(encounters eternal_empire_terrain.tsv eternal_empire_terrain.inc s i i i n n s)
+zr2_tsv_table(encounters eternal_empire_ruins.tsv eternal_empire_ruins.inc s i n s)
+zr2_tsv_table(encounters vice_city_monster_pages.tsv vice_city_monster_pages.inc n s n n)
+zr2_tsv_table(encounters vice_city_encounters.tsv vice_city_encounters.inc s i i n n n s)

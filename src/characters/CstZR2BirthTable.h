@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "characters/TableRowCount.h"
+#include "text/TableRowCount.h"
 #include "characters/cstZR2ShuzokuList.h"
 
 namespace zr2 {

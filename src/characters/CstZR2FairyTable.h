@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "characters/TableRowCount.h"
+#include "text/TableRowCount.h"
 
 namespace zr2 {
 

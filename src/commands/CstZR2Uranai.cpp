@@ -91,10 +91,9 @@ std::u16string DivinationResult(int index, std::u16string_view rollText, long lo
   return EntryText(index, entry);
 }
 
-std::vector<TableRowCounts> DivinationRowCounts() {
-  std::vector<TableRowCounts> counts;
-  for (const Divination& d : kDivinations) counts.push_back({d.name});
-  for (const ResultRow& row : kResults) (row.known ? counts[row.index].known : counts[row.index].missing) += 1;
+std::vector<TableRowCount> DivinationRowCounts() {
+  std::vector<TableRowCount> counts;
+  for (const ResultRow& row : kResults) CountTableRow(counts, kDivinations[row.index].name, row.known);
   return counts;
 }
 

@@ -5,8 +5,8 @@
 
 namespace zr2 {
 
-std::vector<TableRowCounts> OjousamaRowCounts();
-std::vector<TableRowCounts> DivinationRowCounts();
+std::vector<TableRowCount> OjousamaRowCounts();
+std::vector<TableRowCount> DivinationRowCounts();
 
 std::u16string RollUrgeValues() {
   std::u16string lists, totals;
@@ -21,9 +21,9 @@ std::u16string RollUrgeValues() {
   return lists + u"=[" + totals + u"](衝動 " + FormatInteger(15 + bonus) + u")";
 }
 
-std::vector<TableRowCounts> OtherTableRowCounts() {
-  std::vector<TableRowCounts> counts = OjousamaRowCounts();
-  const std::vector<TableRowCounts> divination = DivinationRowCounts();
+std::vector<TableRowCount> OtherTableRowCounts() {
+  std::vector<TableRowCount> counts = OjousamaRowCounts();
+  const std::vector<TableRowCount> divination = DivinationRowCounts();
   counts.insert(counts.end(), divination.begin(), divination.end());
   return counts;
 }

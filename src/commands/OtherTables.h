@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/TableRowCount.h"
+
 namespace zr2 {
 
 std::u16string RollUrgeValues();
@@ -28,11 +30,6 @@ std::u16string DivinationResult(int index, std::u16string_view rollText, long lo
 std::u16string_view DivinationName(int index);
 
 // Rows entered from the books and rows nobody here has, per table.
-struct TableRowCounts {
-  std::u16string_view table;
-  int known = 0;
-  int missing = 0;
-};
-std::vector<TableRowCounts> OtherTableRowCounts();
+std::vector<TableRowCount> OtherTableRowCounts();
 
 }  // namespace zr2

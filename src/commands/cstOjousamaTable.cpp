@@ -70,14 +70,11 @@ std::u16string RollFlowerLanguage() {
          (row.fortune.empty() ? missing : std::u16string(row.fortune));
 }
 
-std::vector<TableRowCounts> OjousamaRowCounts() {
-  TableRowCounts surnames{u"お嬢様苗字表"}, given{u"お嬢様名前表"}, flowers{u"花言葉表"};
-  for (const NameRow& row : kNames) {
-    TableRowCounts& counts = row.table == u"苗字" ? surnames : given;
-    (row.known ? counts.known : counts.missing) += 1;
-  }
-  for (const FlowerRow& row : kFlowers) (row.known ? flowers.known : flowers.missing) += 1;
-  return {surnames, given, flowers};
+std::vector<TableRowCount> OjousamaRowCounts() {
+  std::vector<TableRowCount> counts;
+  for (const NameRow& row : kNames) CountTableRow(counts, row.table == u"苗字" ? u"お嬢様苗字表" : u"お嬢様名前表", row.known);
+  for (const FlowerRow& row : kFlowers) CountTableRow(counts, u"花言葉表", row.known);
+  return counts;
 }
 
 }  // namespace zr2

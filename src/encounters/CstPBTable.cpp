@@ -24,8 +24,8 @@ const UrgeRow* FindUrgeRow(int level, int result) {
   return &kUrgeRows[(level - 1) * 11 + (result - 2)];
 }
 
-DataRowCount UrgeTableRowCount() {
-  DataRowCount count{u"衝動表"};
+TableRowCount UrgeTableRowCount() {
+  TableRowCount count{u"衝動表"};
   for (const UrgeRow& row : kUrgeRows) ++(row.known ? count.real : count.missing);
   return count;
 }

@@ -18,6 +18,6 @@ struct UrgeRow {
 // The row of level 1..5 and result 2..12, or null outside the table.
 const UrgeRow* FindUrgeRow(int level, int result);
 
-DataRowCount UrgeTableRowCount();
+TableRowCount UrgeTableRowCount();
 
 }  // namespace zr2

@@ -82,8 +82,8 @@ TViceCityEnemyIDData ViceCityCell(int category, int band, int cell) {
   return {{row.known, row.id, row.num, row.name}, row.plus};
 }
 
-DataRowCount ZR25EnemyPageRowCount() {
-  DataRowCount count{u"ヴァイスシティ 魔物ページ"};
+TableRowCount ZR25EnemyPageRowCount() {
+  TableRowCount count{u"ヴァイスシティ 魔物ページ"};
   for (const TZR25EnemyPage& page : kPages) {
     if (page.id < 0)
       ++count.partial;
@@ -93,10 +93,10 @@ DataRowCount ZR25EnemyPageRowCount() {
   return count;
 }
 
-std::vector<DataRowCount> ViceCityTableRowCounts() {
-  std::vector<DataRowCount> counts;
+std::vector<TableRowCount> ViceCityTableRowCounts() {
+  std::vector<TableRowCount> counts;
   for (size_t c = 0; c < std::size(kViceCityCategories); ++c) {
-    DataRowCount& count = counts.emplace_back();
+    TableRowCount& count = counts.emplace_back();
     count.table = u"ヴァイスシティ " + std::u16string(kViceCityCategories[c]);
     for (int band = 0; band < kViceCityBands; ++band)
       for (int cell = 0; cell < CellsPerBand(c); ++cell) {

@@ -40,7 +40,7 @@ int ViceCityCellsPerBand(int category);
 // category indexes kViceCityCategories; band 0..5; cell from 0.
 TViceCityEnemyIDData ViceCityCell(int category, int band, int cell);
 
-DataRowCount ZR25EnemyPageRowCount();
-std::vector<DataRowCount> ViceCityTableRowCounts();
+TableRowCount ZR25EnemyPageRowCount();
+std::vector<TableRowCount> ViceCityTableRowCounts();
 
 }  // namespace zr2

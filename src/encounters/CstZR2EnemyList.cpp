@@ -58,8 +58,8 @@ std::u16string ZR2BookReference(const TZR2EnemyPage& page) {
   return reference;
 }
 
-DataRowCount ZR2EnemyPageRowCount() {
-  DataRowCount count{u"魔物ページ"};
+TableRowCount ZR2EnemyPageRowCount() {
+  TableRowCount count{u"魔物ページ"};
   for (const TZR2EnemyPage& page : kPages) {
     if (page.id < 0)
       ++count.partial;

@@ -3,16 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "text/TableRowCount.h"
+
 namespace zr2 {
 
 // How much of a data table is known: rows we have, rows known only in part, rows nobody has.
-struct DataRowCount {
-  std::u16string table;
-  int real = 0;
-  int partial = 0;
-  int missing = 0;
-};
-
 // Numbers read -1 where the row does not know them.
 struct TZR2EnemyPage {
   bool known;
@@ -36,6 +31,6 @@ std::u16string_view EnemyPageName(std::u16string_view name);
 std::u16string ZR2BookReference(const TZR2EnemyPage& page);
 
 // Indexed rows real or missing; rows found by name count as partial.
-DataRowCount ZR2EnemyPageRowCount();
+TableRowCount ZR2EnemyPageRowCount();
 
 }  // namespace zr2

@@ -87,7 +87,7 @@ constexpr bool RuinsInOrder() {
 }
 static_assert(RuinsInOrder(), "eternal_empire_ruins.tsv is out of order");
 
-void Tally(DataRowCount& count, const EncounterCell& cell) {
+void Tally(TableRowCount& count, const EncounterCell& cell) {
   if (cell.known)
     ++count.real;
   else if (!cell.name.empty() && cell.count >= 0)
@@ -103,10 +103,10 @@ EncounterCell EncounterGrid::Cell(int category, int level, int column) const {
   return {row.known, row.id, row.count, row.name};
 }
 
-std::vector<DataRowCount> EncounterGrid::RowCounts() const {
-  std::vector<DataRowCount> counts;
+std::vector<TableRowCount> EncounterGrid::RowCounts() const {
+  std::vector<TableRowCount> counts;
   for (size_t c = 0; c < categories_.size(); ++c) {
-    DataRowCount& count = counts.emplace_back();
+    TableRowCount& count = counts.emplace_back();
     count.table = std::u16string(scenario_) + u" " + std::u16string(categories_[c]);
     for (int level = firstLevel_; level <= lastLevel_; ++level)
       for (int column = 1; column <= kColumns; ++column) Tally(count, Cell(static_cast<int>(c), level, column));
@@ -128,19 +128,19 @@ EncounterCell RuinCell(int type, int level) {
   return {row.known, row.id, 1, row.name};
 }
 
-std::vector<DataRowCount> EncounterTableRowCounts() {
-  std::vector<DataRowCount> counts;
+std::vector<TableRowCount> EncounterTableRowCounts() {
+  std::vector<TableRowCount> counts;
   for (const EncounterGrid* grid : {&kMistCastle, &kCursedLand, &kMistGrave})
-    for (DataRowCount& count : grid->RowCounts()) counts.push_back(std::move(count));
+    for (TableRowCount& count : grid->RowCounts()) counts.push_back(std::move(count));
   for (int t = 0; t < static_cast<int>(std::size(kTerrainTables)); ++t)
     for (int s = 0; s < kTerrainSubTables; ++s) {
-      DataRowCount& count = counts.emplace_back();
+      TableRowCount& count = counts.emplace_back();
       count.table = u"エターナルエンパイア " + std::u16string(kTerrainTables[t].name) + FormatInteger(s + 1);
       for (int r = 0; r < kTerrainRows; ++r)
         for (int g = 0; g < kTerrainGroups; ++g) Tally(count, TerrainCell(t, s, r, g));
     }
   for (int type = 1; type <= static_cast<int>(std::size(kRuinLists)); ++type) {
-    DataRowCount& count = counts.emplace_back();
+    TableRowCount& count = counts.emplace_back();
     count.table = u"エターナルエンパイア " + std::u16string(kRuinLists[type - 1]);
     for (int level = kRuinFirstLevel; level <= kRuinLastLevel; ++level) Tally(count, RuinCell(type, level));
   }

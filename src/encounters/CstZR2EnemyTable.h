@@ -44,7 +44,7 @@ class EncounterGrid {
   EncounterCell Cell(int category, int level, int column) const;
   // Whether every row stands where its category, level and column say.
   constexpr bool InOrder() const;
-  std::vector<DataRowCount> RowCounts() const;
+  std::vector<TableRowCount> RowCounts() const;
 
  private:
   constexpr size_t Index(int category, int level, int column) const {
@@ -96,6 +96,6 @@ constexpr int kRuinLastLevel = 16;
 // The cell of ruin type 1..6 at a level within the list; its count is 1.
 EncounterCell RuinCell(int type, int level);
 
-std::vector<DataRowCount> EncounterTableRowCounts();
+std::vector<TableRowCount> EncounterTableRowCounts();
 
 }  // namespace zr2

@@ -117,21 +117,13 @@ class IniDocument {
   explicit IniDocument(SettingsFile file) : path_(PathOf(file)) {
     const std::optional<std::string> content = platform::ReadWholeFile(path_);
     if (!content) return;
-    size_t start = 0;
-    while (start < content->size()) {
-      size_t end = content->find('\n', start);
-      std::string ending = "\n";
-      if (end == std::string::npos) {
-        end = content->size();
-        ending.clear();
-      }
-      size_t stop = end;
-      if (!ending.empty() && stop > start && (*content)[stop - 1] == '\r') {
-        --stop;
-        ending = "\r\n";
-      }
-      lines_.push_back(ParseLine(content->substr(start, stop - start), ending));
-      start = end + (ending.empty() ? 0 : 1);
+    for (size_t start = 0; start < content->size();) {
+      const size_t newline = content->find('\n', start);
+      const size_t end = newline == std::string::npos ? content->size() : newline;
+      const bool crlf = newline != std::string::npos && end > start && (*content)[end - 1] == '\r';
+      const char* ending = newline == std::string::npos ? "" : crlf ? "\r\n" : "\n";
+      lines_.push_back(ParseLine(content->substr(start, end - start - (crlf ? 1 : 0)), ending));
+      start = newline == std::string::npos ? end : newline + 1;
     }
   }
 

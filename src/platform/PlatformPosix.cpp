@@ -31,6 +31,26 @@ Converter OpenAnsi() {
   return converter;
 }
 
+// ICU's table for the code page swaps three control characters that the system's does not:
+// byte 0x1A becomes U+001C, 0x1C becomes U+007F and 0x7F becomes U+001A. Put them back.
+char16_t FromIcuControl(char16_t c) {
+  switch (c) {
+    case 0x1C: return 0x1A;
+    case 0x7F: return 0x1C;
+    case 0x1A: return 0x7F;
+    default: return c;
+  }
+}
+
+char16_t ToIcuControl(char16_t c) {
+  switch (c) {
+    case 0x1A: return 0x1C;
+    case 0x1C: return 0x7F;
+    case 0x7F: return 0x1A;
+    default: return c;
+  }
+}
+
 }  // namespace
 
 const char* const kHostLibraryName = "Vellum.so";
@@ -44,16 +64,19 @@ std::u16string AnsiToText(std::string_view bytes) {
                                        bytes.data(), static_cast<int32_t>(bytes.size()), &error);
   if (U_FAILURE(error)) return {};
   text.resize(length);
+  for (char16_t& c : text) c = FromIcuControl(c);
   return text;
 }
 
 std::string TextToAnsi(std::u16string_view text) {
   Converter converter = OpenAnsi();
   if (!converter || text.empty()) return {};
+  std::u16string icuText(text);
+  for (char16_t& c : icuText) c = ToIcuControl(c);
   std::string bytes(text.size() * 2 + 1, '\0');
   UErrorCode error = U_ZERO_ERROR;
   const int32_t length = ucnv_fromUChars(converter.get(), bytes.data(), static_cast<int32_t>(bytes.size()),
-                                         text.data(), static_cast<int32_t>(text.size()), &error);
+                                         icuText.data(), static_cast<int32_t>(icuText.size()), &error);
   if (U_FAILURE(error)) return {};
   bytes.resize(length);
   return bytes;

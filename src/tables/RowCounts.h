@@ -5,16 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "text/TableRowCount.h"
+
 namespace zr2 {
-
-struct TableRowCount {
-  std::u16string table;  // as printed in a missing-row marker
-  int real = 0;
-  int missing = 0;
-};
-
-// Adds one row to the count of its table (tables keep the order of their first row).
-void CountTableRow(std::vector<TableRowCount>& counts, std::u16string_view table, bool known);
 
 std::vector<TableRowCount> LLTreasureRowCounts();
 std::vector<TableRowCount> TreasureDropRowCounts();

@@ -44,13 +44,13 @@ TEST(EncounterData, RealAndMissingRowsPerTable) {
   expected["エターナルエンパイア 遺跡の幻獣"] = {1, 0, 13};
   expected["衝動表"] = {55, 0, 0};
 
-  std::vector<DataRowCount> counts = EncounterTableRowCounts();
-  for (DataRowCount& c : ViceCityTableRowCounts()) counts.push_back(c);
+  std::vector<TableRowCount> counts = EncounterTableRowCounts();
+  for (TableRowCount& c : ViceCityTableRowCounts()) counts.push_back(c);
   counts.push_back(ZR2EnemyPageRowCount());
   counts.push_back(ZR25EnemyPageRowCount());
   counts.push_back(UrgeTableRowCount());
   std::map<std::string, Counts> actual;
-  for (const DataRowCount& c : counts) actual[U8(c.table)] = {c.real, c.partial, c.missing};
+  for (const TableRowCount& c : counts) actual[U8(c.table)] = {c.real, c.partial, c.missing};
   EXPECT_EQ(actual, expected);
 }
 

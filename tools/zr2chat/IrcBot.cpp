@@ -138,9 +138,10 @@ int Bot::Run() {
       transport.reset();
       if (end == End::Left) return 0;
       if (session_.Registered()) retry = kFirstRetry;
-      error = dropReason_;
+      Log("connection lost (" + dropReason_ + "); trying again in " + Seconds(retry));
+    } else {
+      Log("cannot connect (" + error + "); trying again in " + Seconds(retry));
     }
-    Log("connection lost (" + error + "); trying again in " + Seconds(retry));
     if (!Pause(retry)) return 0;
     retry = std::min<Clock::duration>(retry * 2, kLongestRetry);
   }

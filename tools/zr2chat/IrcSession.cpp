@@ -58,7 +58,9 @@ void Session::Start() {
   nick_ = options_.nick;
   userHost_.clear();
   channels_.clear();
-  if (!options_.password.empty()) Control("PASS " + options_.password);
+  const std::string& password = options_.password;
+  const bool oneWord = password.find(' ') == std::string::npos && !password.starts_with(':');
+  if (!password.empty()) Control("PASS " + (oneWord ? password : ":" + password));
   Control("NICK " + nick_);
   Control("USER " + UserName(options_.nick) + " 0 * :zr2chat dice bot");
 }

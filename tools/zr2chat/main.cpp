@@ -100,7 +100,8 @@ bool ReadServer(const std::string& text, std::string& host, std::string& port) {
     host = text.substr(1, close - 1);
     rest = text.substr(close + 1);
     if (!rest.empty() && rest[0] != ':') return false;
-  } else if (const size_t colon = text.find(':'); colon != std::string::npos && text.find(':', colon + 1) == std::string::npos) {
+  } else if (const size_t colon = text.find(':');
+             colon != std::string::npos && text.find(':', colon + 1) == std::string::npos) {
     host = text.substr(0, colon);
     rest = text.substr(colon);
   } else {
@@ -125,6 +126,12 @@ void AddChannels(std::vector<std::string>& channels, const std::string& text) {
     if (!name.empty()) channels.push_back(std::string("#&+!").find(name[0]) == std::string::npos ? "#" + name : name);
     start = end + 1;
   }
+}
+
+// Nothing typed on the command line may end an IRC line early; nicks and channels are single words.
+bool FitsIrcLine(const std::string& text, bool oneWord) {
+  const std::string_view forbidden = oneWord ? std::string_view("\r\n\0 ,", 5) : std::string_view("\r\n\0", 3);
+  return !text.empty() && text.find_first_of(forbidden) == std::string::npos;
 }
 
 bool ReadPasswordFile(const std::string& file, std::string& password) {
@@ -205,6 +212,12 @@ int main(int argc, char** argv) {
   if (!ircServer.empty()) {
     if (irc.port.empty()) irc.port = irc.tls ? "6697" : "6667";
     if (irc.channels.empty()) irc.channels.push_back("#table");
+    bool usable = FitsIrcLine(irc.nick, true) && (irc.password.empty() || FitsIrcLine(irc.password, false));
+    for (const std::string& channel : irc.channels) usable = usable && FitsIrcLine(channel, true);
+    if (!usable) {
+      std::cerr << "zr2chat: nick, channels and password must be single words without line breaks\n";
+      return 2;
+    }
     return zr2chat::irc::RunBot(irc, library);
   }
   session.terminal = isatty(STDOUT_FILENO) != 0;

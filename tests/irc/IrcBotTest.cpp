@@ -129,10 +129,10 @@ class IrcBotTest : public ::testing::Test {
                            (net.folder.Path() / "password").string(), "--irc-channel", "dice,quiet", "--irc-channel",
                            "other", "--irc-channel", "#ダイス", "--irc-rate", "10", "--irc-verbose"},
                           net.folder.Path() / "bot-utf8.log");
-    net.jisBot = Process({ZR2_CHAT, "--lib", lib, "--irc", server, "--irc-nick", "zr2jis", "--irc-password",
-                          "zr2-secret", "--irc-encoding", "ISO-2022-JP", "--irc-channel", "#ダイス", "--irc-rate", "10",
-                          "--irc-verbose"},
-                         net.folder.Path() / "bot-jis.log");
+    net.jisBot =
+        Process({ZR2_CHAT, "--lib", lib, "--irc", server, "--irc-nick", "zr2jis", "--irc-password", "zr2-secret",
+                 "--irc-encoding", "ISO-2022-JP", "--irc-channel", "#ダイス", "--irc-rate", "10", "--irc-verbose"},
+                net.folder.Path() / "bot-jis.log");
     for (const char* channel : {"#dice", "#quiet", "#other", "#ダイス"})
       if (!net.alice.Find(JoinOf(net.botNick, channel), mark, 15s))
         return "zr2bot_ did not join " + std::string(channel);
@@ -269,8 +269,8 @@ TEST_F(IrcBotTest, BurstOfFiftyRollsArrivesInOrderAtTheRate) {
   for (size_t i = 0; i < rolls.size(); ++i) {
     const std::string text = *NoticeText(net_->alice.At(rolls[i]).raw, net_->botNick, "#dice");
     const std::string modifier = "+" + std::to_string(i + 1);
-    EXPECT_TRUE(std::regex_match(text, std::regex("アリス -> 2d6\\" + modifier + " = \\[[1-6],[1-6]\\][^ +]*\\" + modifier +
-                                                  " = \\d+")))
+    EXPECT_TRUE(std::regex_match(
+        text, std::regex("アリス -> 2d6\\" + modifier + " = \\[[1-6],[1-6]\\][^ +]*\\" + modifier + " = \\d+")))
         << text;
   }
   // --irc-rate 10: any eleven lines from the bot span at least a second (less a little for the network).
@@ -311,8 +311,9 @@ TEST(IrcBotRestart, ReconnectsRejoinsAndQuitsCleanly) {
 
   mark = alice.Mark();
   EXPECT_EQ(bot.Stop(SIGTERM, 10s), 0);
-  EXPECT_TRUE(alice.Find([](const std::string& line) { return line.starts_with(":zr2bot!") && line.find(" QUIT :") != std::string::npos; },
-                         mark, 5s));
+  EXPECT_TRUE(alice.Find(
+      [](const std::string& line) { return line.starts_with(":zr2bot!") && line.find(" QUIT :") != std::string::npos; },
+      mark, 5s));
   if (HasFailure()) folder.Keep();
 }
 
@@ -321,9 +322,9 @@ TEST(IrcBotTls, ConnectsOnlyToAVerifiedServer) {
   if (!Executable(ZR2_NGIRCD) || !Executable(ZR2_OPENSSL)) GTEST_SKIP() << "ngircd or openssl is not installed";
   TempFolder folder;
   const std::filesystem::path certificate = folder.Path() / "cert.pem", key = folder.Path() / "key.pem";
-  ASSERT_EQ(Process({ZR2_OPENSSL, "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
-                     "-nodes", "-keyout", key.string(), "-out", certificate.string(), "-days", "2", "-subj",
-                     "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1"},
+  ASSERT_EQ(Process({ZR2_OPENSSL, "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+                     "-keyout", key.string(), "-out", certificate.string(), "-days", "2", "-subj", "/CN=127.0.0.1",
+                     "-addext", "subjectAltName=IP:127.0.0.1"},
                     folder.Path() / "openssl.log")
                 .Wait(20s),
             0);

@@ -1,6 +1,6 @@
-#include "IrcEncoding.h"
-
 #include <gtest/gtest.h>
+
+#include "IrcEncoding.h"
 
 namespace zr2chat::irc {
 namespace {
@@ -23,7 +23,10 @@ TEST(IrcEncoding, ConvertsAtTheBoundary) {
   EXPECT_EQ(cp932.Encode("ア"), "\x83\x41");
   EXPECT_EQ(cp932.Decode(cp932.Encode(kJapanese)), kJapanese);
   // Bytes that are not UTF-8 cannot become characters; they are marked, not passed on.
-  EXPECT_EQ(Open("UTF-8").Decode("a\xff" "b"), "a\xEF\xBF\xBD" "b");
+  EXPECT_EQ(Open("UTF-8").Decode("a\xff"
+                                 "b"),
+            "a\xEF\xBF\xBD"
+            "b");
   EXPECT_FALSE(WireEncoding::Open("no-such-encoding"));
 }
 

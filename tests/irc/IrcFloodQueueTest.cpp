@@ -1,8 +1,8 @@
-#include "IrcFloodQueue.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "IrcFloodQueue.h"
 
 namespace zr2chat::irc {
 namespace {
@@ -42,7 +42,7 @@ TEST(IrcFloodQueue, SendsEverythingInOrderAndNeverMoreThanTheRateInOneSecond) {
   ASSERT_EQ(sent.size(), 23u);
   for (size_t i = 0; i < sent.size(); ++i) EXPECT_EQ(sent[i].line, "line " + std::to_string(i));
   for (size_t i = 0; i + 5 < sent.size(); ++i) EXPECT_GE(sent[i + 5].at - sent[i].at, 1s) << i;
-  EXPECT_EQ(sent[4].at, start);       // the first second's lines go at once
+  EXPECT_EQ(sent[4].at, start);           // the first second's lines go at once
   EXPECT_LT(sent.back().at - start, 5s);  // and the rest as fast as the rate allows
   EXPECT_EQ(queue.Waiting(), 0u);
 }

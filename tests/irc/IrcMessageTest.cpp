@@ -1,6 +1,6 @@
-#include "IrcMessage.h"
-
 #include <gtest/gtest.h>
+
+#include "IrcMessage.h"
 
 namespace zr2chat::irc {
 namespace {
@@ -14,10 +14,16 @@ struct ParseCase {
 
 TEST(IrcMessage, ParsesPrefixCommandAndParameters) {
   const ParseCase cases[] = {
-      {":alice!~al@127.0.0.1 PRIVMSG #dice :2d6+3 >= 10\r\n", "alice!~al@127.0.0.1", "PRIVMSG", {"#dice", "2d6+3 >= 10"}},
+      {":alice!~al@127.0.0.1 PRIVMSG #dice :2d6+3 >= 10\r\n",
+       "alice!~al@127.0.0.1",
+       "PRIVMSG",
+       {"#dice", "2d6+3 >= 10"}},
       {"PING :irc.test", "", "PING", {"irc.test"}},
       {":srv 433 * zr2bot :Nickname already in use", "srv", "433", {"*", "zr2bot", "Nickname already in use"}},
-      {":srv 005 bot NICKLEN=9  CHANTYPES=#& :are supported", "srv", "005", {"bot", "NICKLEN=9", "CHANTYPES=#&", "are supported"}},
+      {":srv 005 bot NICKLEN=9  CHANTYPES=#& :are supported",
+       "srv",
+       "005",
+       {"bot", "NICKLEN=9", "CHANTYPES=#&", "are supported"}},
       {"@time=2024-01-01T00:00:00Z :a!b@c privmsg #x ::-)", "a!b@c", "PRIVMSG", {"#x", ":-)"}},
       {":a!b@c PRIVMSG #x :", "a!b@c", "PRIVMSG", {"#x", ""}},
   };

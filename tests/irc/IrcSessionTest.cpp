@@ -1,8 +1,7 @@
-#include "IrcSession.h"
-
 #include <gtest/gtest.h>
 
 #include "IrcMessage.h"
+#include "IrcSession.h"
 
 namespace zr2chat::irc {
 namespace {
@@ -111,8 +110,8 @@ TEST_F(SessionTest, RepliesCannotSmuggleCommandsOntoTheWire) {
   Session& session = Joined();
   answer_ = {"NOTICE #dice :a\nQUIT :b\rc", "QUIT :gone", "PRIVMSG #dice :fine"};
   session.Receive(":alice!~al@h PRIVMSG #dice :2d6");
-  EXPECT_EQ(Sent(), (std::vector<std::string>{"NOTICE #dice :a QUIT :b c", "NOTICE #dice :QUIT :gone",
-                                              "PRIVMSG #dice :fine"}));
+  EXPECT_EQ(Sent(),
+            (std::vector<std::string>{"NOTICE #dice :a QUIT :b c", "NOTICE #dice :QUIT :gone", "PRIVMSG #dice :fine"}));
 }
 
 TEST_F(SessionTest, LongRepliesLeaveRoomForTheRelayPrefix) {

@@ -202,8 +202,11 @@ bool Client::Join(const std::string& channel) {
   const size_t mark = Mark();
   Send("JOIN " + channel);
   const std::string end = " 366 ";
-  return Find([&](const std::string& line) { return line.find(end) != std::string::npos && line.find(channel) != std::string::npos; },
-              mark, 5s)
+  return Find(
+             [&](const std::string& line) {
+               return line.find(end) != std::string::npos && line.find(channel) != std::string::npos;
+             },
+             mark, 5s)
       .has_value();
 }
 

@@ -61,8 +61,7 @@ struct Server {
 // Starts ngircd with a generated configuration in `folder`; the same ports again when given.
 // Clients must send the password "zr2-secret". Penalties are off so that timing shows the bot's own pace.
 std::optional<Server> StartServer(const std::filesystem::path& folder, int port = 0, int tlsPort = 0,
-                                  const std::filesystem::path& certificate = {},
-                                  const std::filesystem::path& key = {});
+                                  const std::filesystem::path& certificate = {}, const std::filesystem::path& key = {});
 
 struct Received {
   std::string raw;  // without CR LF

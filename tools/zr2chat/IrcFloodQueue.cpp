@@ -16,8 +16,8 @@ FloodQueue::FloodQueue(int linesPerSecond) : rate_(static_cast<size_t>(std::max(
 void FloodQueue::PushControl(std::string line) { control_.push_back(std::move(line)); }
 
 void FloodQueue::PushReply(const std::string& target, std::string line) {
-  auto queue = std::find_if(targets_.begin(), targets_.end(),
-                            [&](const TargetQueue& q) { return SameName(q.target, target); });
+  auto queue =
+      std::find_if(targets_.begin(), targets_.end(), [&](const TargetQueue& q) { return SameName(q.target, target); });
   if (queue == targets_.end()) {
     targets_.push_back({target, {}});
     queue = targets_.end() - 1;
@@ -25,8 +25,7 @@ void FloodQueue::PushReply(const std::string& target, std::string line) {
   queue->lines.push_back(std::move(line));
 }
 
-std::optional<FloodQueue::Clock::time_point> FloodQueue::NextRelease(Clock::time_point now,
-                                                                     bool repliesAllowed) const {
+std::optional<FloodQueue::Clock::time_point> FloodQueue::NextRelease(Clock::time_point now, bool repliesAllowed) const {
   if (control_.empty() && (targets_.empty() || !repliesAllowed)) return std::nullopt;
   if (sent_.size() < rate_) return now;
   return std::max(now, sent_.front() + kWindow);

@@ -36,7 +36,7 @@ class FloodQueue {
   size_t rate_;
   std::deque<Clock::time_point> sent_;  // send times of the last `rate_` lines
   std::deque<std::string> control_;
-  std::deque<TargetQueue> targets_;     // in turn order
+  std::deque<TargetQueue> targets_;  // in turn order
 };
 
 }  // namespace zr2chat::irc

@@ -8,11 +8,16 @@ namespace {
 char FoldCase(char c) {
   if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
   switch (c) {
-    case '{': return '[';
-    case '}': return ']';
-    case '|': return '\\';
-    case '^': return '~';
-    default: return c;
+    case '{':
+      return '[';
+    case '}':
+      return ']';
+    case '|':
+      return '\\';
+    case '^':
+      return '~';
+    default:
+      return c;
   }
 }
 
@@ -66,8 +71,8 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 bool IsChannelName(std::string_view target) {
-  return !target.empty() && (target.front() == '#' || target.front() == '&' || target.front() == '+' ||
-                             target.front() == '!');
+  return !target.empty() &&
+         (target.front() == '#' || target.front() == '&' || target.front() == '+' || target.front() == '!');
 }
 
 }  // namespace zr2chat::irc

@@ -48,8 +48,7 @@ std::string NickCandidate(const std::string& nick, int attempt) {
   return (nick.size() + number.size() <= kShortNick ? nick : nick.substr(0, room)) + number;
 }
 
-Session::Session(const Options& options, const WireEncoding& encoding, Responder responder, FloodQueue& queue,
-                 Log log)
+Session::Session(const Options& options, const WireEncoding& encoding, Responder responder, FloodQueue& queue, Log log)
     : options_(options), encoding_(encoding), responder_(std::move(responder)), queue_(queue), log_(std::move(log)) {}
 
 void Session::Start() {
@@ -141,7 +140,8 @@ size_t Session::LineLimit() const {
 
 void Session::QueueReply(std::string line, const ChatLine& origin, std::string_view originWireNick) {
   // A stray CR, LF or NUL would end the line early on the wire and let the rest pass for a command.
-  std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
+  std::replace_if(
+      line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
   std::string command, target, text;
   if (!SplitReply(line, command, target, text)) {
     command = "NOTICE";

@@ -17,7 +17,7 @@ struct Options {
   bool tlsVerify = true;
   std::string tlsCaFile;  // trust this certificate file instead of the system's
   std::string nick = "zr2bot";
-  std::string password;   // sent with PASS when not empty
+  std::string password;               // sent with PASS when not empty
   std::vector<std::string> channels;  // UTF-8
   std::string encoding = "UTF-8";
   int linesPerSecond = 2;

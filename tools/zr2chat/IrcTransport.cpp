@@ -77,7 +77,8 @@ int ConnectTcp(const Options& options, Clock::time_point deadline, int interrupt
   int connected = -1;
   error = "no address";
   for (addrinfo* address = found; address != nullptr && connected < 0; address = address->ai_next) {
-    const int fd = socket(address->ai_family, address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, address->ai_protocol);
+    const int fd =
+        socket(address->ai_family, address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, address->ai_protocol);
     if (fd < 0) continue;
     const int on = 1;
     setsockopt(fd, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);

@@ -15,4 +15,20 @@ expect_reply("#ver" "^RA2ZOV ver.3 モード一覧\\(現在：#console = ゼフ�
 expect_reply("bot !dice_off" "^#consoleでのダイスボットをOFFにしました。$")
 expect_reply("#ver" "^$")
 expect_reply("bot !dice_on" "^NOTICE #console :#consoleでのダイスボットをONにしました。$" --raw)
+
+# Rolls, choice and kana shorthand (the dice differ from run to run).
+set(two_dice "\\[[1-6],[1-6]\\](\\^B\\((１|６)ゾロ\\)\\^B)?")
+expect_reply("2d6+3>=10" "^taro -> 2d6\\+3 = ${two_dice}\\+3 = [0-9]+ >= 10\\((成功|失敗)\\)$")
+expect_reply("r20@10" "^taro -> Rate20@10 = \\[[1-6],[1-6]")
+expect_reply("3r10" "^taro -> 3r10 = \\[[0-9,]+\\]")
+expect_reply("choice[赤,青,黄]" "^taro -> \\[(1\\]赤|2\\]青|3\\]黄)$")
+expect_reply("# 。かのはとさ" "^taro -> 2d6\\+3 = ${two_dice}\\+3 = [0-9]+$")
+
+# A registered party's encounter, and the character name the host stores.
+expect_reply("#遭遇表登録 3 4" "^taro -> 遭遇表を再定義しました。現在の設定：\\[ミストキャッスル\\]平均レベル 3 / 4人向け$")
+expect_reply("#蛮族遭遇表" "^taro -> ミストキャッスル 蛮族遭遇表Lv\\.3 : ")
+execute_process(COMMAND "${CHAT}" --nick taro_2 -e "/name アリス" -e "#1+2" OUTPUT_VARIABLE output)
+if(NOT output MATCHES "^アリス -> 1\\+2 = 3\n$")
+  message(FATAL_ERROR "/name then #1+2 printed '${output}'")
+endif()
 file(REMOVE "${folder}/RA2ZOV.ini" "${folder}/Vellum.ini")

@@ -77,15 +77,6 @@ std::u16string Unescape(std::u16string_view text) {
   return out;
 }
 
-// One line of the file: its bytes without the line break, and what it means.
-struct Line {
-  std::string bytes;
-  std::string ending;  // "\r\n", "\n" or "" for a last line without a break
-  enum Kind { Other, Section, Entry } kind = Other;
-  std::u16string name;  // section name or key as stored (escaped form), trimmed
-  std::u16string value;  // raw stored value, trimmed
-};
-
 std::u16string TrimWindowsBlanks(std::u16string_view text) {
   size_t begin = 0, end = text.size();
   while (begin < end && (text[begin] == u' ' || text[begin] == u'\t')) ++begin;
@@ -93,25 +84,21 @@ std::u16string TrimWindowsBlanks(std::u16string_view text) {
   return std::u16string(text.substr(begin, end - begin));
 }
 
-Line ParseLine(std::string bytes, std::string ending) {
-  Line line;
-  line.bytes = std::move(bytes);
-  line.ending = std::move(ending);
-  const std::u16string text = TrimWindowsBlanks(platform::AnsiToText(line.bytes));
-  if (text.starts_with(u'[')) {
-    const size_t close = text.rfind(u']');
-    if (close != std::u16string::npos) {
-      line.kind = Line::Section;
-      line.name = TrimWindowsBlanks(std::u16string_view(text).substr(1, close - 1));
-    }
-  } else if (const size_t equals = text.find(u'='); equals != std::u16string::npos) {
-    line.kind = Line::Entry;
-    line.name = TrimWindowsBlanks(std::u16string_view(text).substr(0, equals));
-    line.value = TrimWindowsBlanks(std::u16string_view(text).substr(equals + 1));
-  }
-  return line;
-}
+// One line of the file: its bytes without the line break. What a line is can be told from its
+// bytes: "[" can only begin a line as itself, and "=" is never the second byte of a character.
+struct Line {
+  std::string bytes;
+  std::string ending;  // "\r\n", "\n" or "" for a last line without a break
 
+  bool LooksLikeSection() const {
+    const size_t first = bytes.find_first_not_of(" \t");
+    return first != std::string::npos && bytes[first] == '[';
+  }
+  size_t EqualsSign() const { return LooksLikeSection() ? std::string::npos : bytes.find('='); }
+};
+
+// Settings files are small and read whole at every use; only the lines a lookup passes through
+// are converted to text.
 class IniDocument {
  public:
   explicit IniDocument(SettingsFile file) : path_(PathOf(file)) {
@@ -122,43 +109,64 @@ class IniDocument {
       const size_t end = newline == std::string::npos ? content->size() : newline;
       const bool crlf = newline != std::string::npos && end > start && (*content)[end - 1] == '\r';
       const char* ending = newline == std::string::npos ? "" : crlf ? "\r\n" : "\n";
-      lines_.push_back(ParseLine(content->substr(start, end - start - (crlf ? 1 : 0)), ending));
+      lines_.push_back({content->substr(start, end - start - (crlf ? 1 : 0)), ending});
       start = newline == std::string::npos ? end : newline + 1;
     }
   }
 
+  // A name that the code page cannot hold would be stored as another name: such names are never stored.
+  std::optional<std::u16string> StoredName(Part part, std::u16string_view name) {
+    if (name.empty() || !codec_.Represents(name)) return std::nullopt;
+    return Escape(part, name);
+  }
+
   // Index of the section header, or npos.
-  size_t FindSection(std::u16string_view storedName) const {
-    for (size_t i = 0; i < lines_.size(); ++i)
-      if (lines_[i].kind == Line::Section && platform::LocaleEqualsNoCase(lines_[i].name, storedName)) return i;
+  size_t FindSection(std::u16string_view storedName) {
+    for (size_t i = 0; i < lines_.size(); ++i) {
+      const std::optional<std::u16string> name = SectionName(i);
+      if (name && platform::LocaleEqualsNoCase(*name, storedName)) return i;
+    }
     return npos;
   }
 
   // End of the section that starts at header (index of the next header, or the line count).
-  size_t SectionEnd(size_t header) const {
+  size_t SectionEnd(size_t header) {
     size_t i = header + 1;
-    while (i < lines_.size() && lines_[i].kind != Line::Section) ++i;
+    while (i < lines_.size() && !SectionName(i)) ++i;
     return i;
   }
 
-  size_t FindEntry(size_t header, std::u16string_view storedKey) const {
+  size_t FindEntry(size_t header, std::u16string_view storedKey) {
     const size_t end = SectionEnd(header);
-    for (size_t i = header + 1; i < end; ++i)
-      if (lines_[i].kind == Line::Entry && platform::LocaleEqualsNoCase(lines_[i].name, storedKey)) return i;
+    for (size_t i = header + 1; i < end; ++i) {
+      const size_t equals = lines_[i].EqualsSign();
+      if (equals != std::string::npos &&
+          platform::LocaleEqualsNoCase(TrimWindowsBlanks(codec_.Decode(std::string_view(lines_[i].bytes).substr(0, equals))),
+                                       storedKey))
+        return i;
+    }
     return npos;
   }
 
-  const Line& At(size_t i) const { return lines_[i]; }
+  bool IsEntry(size_t i) const { return lines_[i].EqualsSign() != std::string::npos; }
 
-  void Set(size_t i, std::u16string_view storedKeyAsWritten, std::u16string_view storedValue) {
+  // The stored value of an entry line, blanks around it removed.
+  std::u16string Value(size_t i) {
+    return TrimWindowsBlanks(codec_.Decode(std::string_view(lines_[i].bytes).substr(lines_[i].EqualsSign() + 1)));
+  }
+
+  // Replaces an entry's value, keeping the key as it was spelt, without blanks around it.
+  void SetValue(size_t i, std::u16string_view storedValue) {
     Line& line = lines_[i];
-    std::u16string text = std::u16string(storedKeyAsWritten) + u"=" + std::u16string(storedValue);
-    line = ParseLine(platform::TextToAnsi(text), line.ending.empty() ? "\r\n" : line.ending);
+    const std::string key = line.bytes.substr(0, line.EqualsSign());
+    const size_t first = key.find_first_not_of(" \t"), last = key.find_last_not_of(" \t");
+    line.bytes = key.substr(first, last + 1 - first) + "=" + codec_.Encode(storedValue);
+    if (line.ending.empty()) line.ending = "\r\n";
   }
 
   void Insert(size_t at, std::u16string_view text) {
     if (at > 0 && lines_[at - 1].ending.empty()) lines_[at - 1].ending = "\r\n";
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), ParseLine(platform::TextToAnsi(text), "\r\n"));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{codec_.Encode(text), "\r\n"});
   }
 
   void Erase(size_t from, size_t to) {
@@ -176,15 +184,19 @@ class IniDocument {
   static constexpr size_t npos = static_cast<size_t>(-1);
 
  private:
+  // The name between "[" and the last "]" of a section header line, blanks removed.
+  std::optional<std::u16string> SectionName(size_t i) {
+    if (!lines_[i].LooksLikeSection()) return std::nullopt;
+    const std::u16string text = TrimWindowsBlanks(codec_.Decode(lines_[i].bytes));
+    const size_t close = text.rfind(u']');
+    if (close == std::u16string::npos) return std::nullopt;
+    return TrimWindowsBlanks(std::u16string_view(text).substr(1, close - 1));
+  }
+
   std::filesystem::path path_;
   std::vector<Line> lines_;
+  platform::AnsiCodec codec_;
 };
-
-// A name that the code page cannot hold would be stored as another name: such names are never stored.
-std::optional<std::u16string> StoredName(Part part, std::u16string_view name) {
-  if (name.empty() || !platform::IsAnsiRepresentable(name)) return std::nullopt;
-  return Escape(part, name);
-}
 
 std::int64_t ClampToInt32(std::int64_t value) {
   return std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
@@ -194,15 +206,15 @@ std::int64_t ClampToInt32(std::int64_t value) {
 }  // namespace
 
 std::optional<std::u16string> ReadSettingValue(SettingsFile file, std::u16string_view section, std::u16string_view key) {
-  const auto storedSection = StoredName(Part::Section, section);
-  const auto storedKey = StoredName(Part::Key, key);
+  IniDocument document(file);
+  const auto storedSection = document.StoredName(Part::Section, section);
+  const auto storedKey = document.StoredName(Part::Key, key);
   if (!storedSection || !storedKey) return std::nullopt;
-  const IniDocument document(file);
   const size_t header = document.FindSection(*storedSection);
   if (header == IniDocument::npos) return std::nullopt;
   const size_t entry = document.FindEntry(header, *storedKey);
   if (entry == IniDocument::npos) return std::nullopt;
-  std::u16string value = document.At(entry).value;
+  std::u16string value = document.Value(entry);
   if (value.size() >= 2 && value.front() == u'"' && value.back() == u'"') value = value.substr(1, value.size() - 2);
   value = Unescape(value);
   if (const size_t nul = value.find(u'\0'); nul != std::u16string::npos) value.resize(nul);
@@ -250,22 +262,22 @@ std::int32_t ReadIntSetting(SettingsFile file, std::u16string_view section, std:
 }
 
 void WriteSetting(SettingsFile file, std::u16string_view section, std::u16string_view key, std::u16string_view value) {
-  const auto storedSection = StoredName(Part::Section, section);
-  const auto storedKey = StoredName(Part::Key, key);
+  IniDocument document(file);
+  const auto storedSection = document.StoredName(Part::Section, section);
+  const auto storedKey = document.StoredName(Part::Key, key);
   if (!storedSection || !storedKey) return;
   const std::u16string storedValue = Escape(Part::Value, value);
-  IniDocument document(file);
   const size_t header = document.FindSection(*storedSection);
   if (header == IniDocument::npos) {
     document.Insert(document.Size(), u"[" + *storedSection + u"]");
     document.Insert(document.Size(), *storedKey + u"=" + storedValue);
   } else if (const size_t entry = document.FindEntry(header, *storedKey); entry != IniDocument::npos) {
-    document.Set(entry, document.At(entry).name, storedValue);
+    document.SetValue(entry, storedValue);
   } else {
     // After the section's last entry, so blank lines between sections stay where they are.
     size_t at = header + 1;
-    for (size_t i = header + 1; i < document.SectionEnd(header); ++i)
-      if (document.At(i).kind != Line::Other) at = i + 1;
+    for (size_t i = header + 1, end = document.SectionEnd(header); i < end; ++i)
+      if (document.IsEntry(i)) at = i + 1;
     document.Insert(at, *storedKey + u"=" + storedValue);
   }
   document.Save();
@@ -277,10 +289,10 @@ void WriteIntSetting(SettingsFile file, std::u16string_view section, std::u16str
 }
 
 void DeleteSetting(SettingsFile file, std::u16string_view section, std::u16string_view key) {
-  const auto storedSection = StoredName(Part::Section, section);
-  const auto storedKey = StoredName(Part::Key, key);
-  if (!storedSection || !storedKey) return;
   IniDocument document(file);
+  const auto storedSection = document.StoredName(Part::Section, section);
+  const auto storedKey = document.StoredName(Part::Key, key);
+  if (!storedSection || !storedKey) return;
   const size_t header = document.FindSection(*storedSection);
   if (header == IniDocument::npos) return;
   const size_t entry = document.FindEntry(header, *storedKey);
@@ -290,9 +302,9 @@ void DeleteSetting(SettingsFile file, std::u16string_view section, std::u16strin
 }
 
 void DeleteSection(SettingsFile file, std::u16string_view section) {
-  const auto storedSection = StoredName(Part::Section, section);
-  if (!storedSection) return;
   IniDocument document(file);
+  const auto storedSection = document.StoredName(Part::Section, section);
+  if (!storedSection) return;
   const size_t header = document.FindSection(*storedSection);
   if (header == IniDocument::npos) return;
   document.Erase(header, document.SectionEnd(header));

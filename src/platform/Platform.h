@@ -12,6 +12,22 @@ namespace zr2::platform {
 // hold become its substitute character.
 std::u16string AnsiToText(std::string_view bytes);
 std::string TextToAnsi(std::u16string_view text);
+// The same conversions for many texts in a row, without setting the conversion up for each one.
+class AnsiCodec {
+ public:
+  AnsiCodec();
+  ~AnsiCodec();
+  AnsiCodec(const AnsiCodec&) = delete;
+  AnsiCodec& operator=(const AnsiCodec&) = delete;
+
+  std::u16string Decode(std::string_view bytes);
+  std::string Encode(std::u16string_view text);
+  bool Represents(std::u16string_view text) { return Decode(Encode(text)) == text; }
+
+ private:
+  void* converter_ = nullptr;  // the platform's converter, where it keeps one
+};
+
 // Whether the byte starts a two-byte character of the ANSI code page.
 bool IsAnsiLeadByte(unsigned char byte);
 // Whether the text survives a round trip through the ANSI code page unchanged.

@@ -11,25 +11,11 @@
 
 #include <cerrno>
 #include <ctime>
-#include <fstream>
+#include <type_traits>
 #include <memory>
-#include <sstream>
 
 namespace zr2::platform {
 namespace {
-
-struct ConverterCloser {
-  void operator()(UConverter* c) const { ucnv_close(c); }
-};
-using Converter = std::unique_ptr<UConverter, ConverterCloser>;
-
-Converter OpenAnsi() {
-  UErrorCode error = U_ZERO_ERROR;
-  Converter converter(ucnv_open("windows-31j", &error));
-  if (U_FAILURE(error)) return nullptr;
-  ucnv_setSubstChars(converter.get(), "?", 1, &error);
-  return converter;
-}
 
 // ICU's table for the code page swaps three control characters that the system's does not:
 // byte 0x1A becomes U+001C, 0x1C becomes U+007F and 0x7F becomes U+001A. Put them back.
@@ -51,44 +37,73 @@ char16_t ToIcuControl(char16_t c) {
   }
 }
 
+UConverter* OpenConverter(void*& slot) {
+  if (slot == nullptr) {
+    UErrorCode error = U_ZERO_ERROR;
+    UConverter* converter = ucnv_open("windows-31j", &error);
+    if (U_FAILURE(error)) return nullptr;
+    ucnv_setSubstChars(converter, "?", 1, &error);
+    slot = converter;
+  }
+  auto* converter = static_cast<UConverter*>(slot);
+  ucnv_reset(converter);
+  return converter;
+}
+
+template <class Text>
+bool IsAscii(const Text& text) {
+  for (auto c : text)
+    if (static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<decltype(c)>>(c)) >= 0x80) return false;
+  return true;
+}
+
 }  // namespace
 
 const char* const kHostLibraryName = "Vellum.so";
 
-std::u16string AnsiToText(std::string_view bytes) {
-  Converter converter = OpenAnsi();
-  if (!converter || bytes.empty()) return {};
-  std::u16string text(bytes.size() * 2 + 1, u'\0');
+// ASCII is the same in the code page, so it needs no converter; one is opened at the first other text.
+AnsiCodec::AnsiCodec() = default;
+
+AnsiCodec::~AnsiCodec() { ucnv_close(static_cast<UConverter*>(converter_)); }
+
+std::u16string AnsiCodec::Decode(std::string_view bytes) {
+  if (IsAscii(bytes)) return std::u16string(bytes.begin(), bytes.end());
+  UConverter* converter = OpenConverter(converter_);
+  if (converter == nullptr) return {};
+  std::u16string text(bytes.size() + 1, u'\0');
   UErrorCode error = U_ZERO_ERROR;
-  const int32_t length = ucnv_toUChars(converter.get(), text.data(), static_cast<int32_t>(text.size()),
-                                       bytes.data(), static_cast<int32_t>(bytes.size()), &error);
+  const int32_t length = ucnv_toUChars(converter, text.data(), static_cast<int32_t>(text.size()), bytes.data(),
+                                       static_cast<int32_t>(bytes.size()), &error);
   if (U_FAILURE(error)) return {};
   text.resize(length);
   for (char16_t& c : text) c = FromIcuControl(c);
   return text;
 }
 
-std::string TextToAnsi(std::u16string_view text) {
-  Converter converter = OpenAnsi();
-  if (!converter || text.empty()) return {};
+std::string AnsiCodec::Encode(std::u16string_view text) {
+  if (IsAscii(text)) return std::string(text.begin(), text.end());
+  UConverter* converter = OpenConverter(converter_);
+  if (converter == nullptr) return {};
   std::u16string icuText(text);
   for (char16_t& c : icuText) c = ToIcuControl(c);
   std::string bytes(text.size() * 2 + 1, '\0');
   UErrorCode error = U_ZERO_ERROR;
-  const int32_t length = ucnv_fromUChars(converter.get(), bytes.data(), static_cast<int32_t>(bytes.size()),
-                                         icuText.data(), static_cast<int32_t>(icuText.size()), &error);
+  const int32_t length = ucnv_fromUChars(converter, bytes.data(), static_cast<int32_t>(bytes.size()), icuText.data(),
+                                         static_cast<int32_t>(icuText.size()), &error);
   if (U_FAILURE(error)) return {};
   bytes.resize(length);
   return bytes;
 }
 
+std::u16string AnsiToText(std::string_view bytes) { return AnsiCodec().Decode(bytes); }
+
+std::string TextToAnsi(std::u16string_view text) { return AnsiCodec().Encode(text); }
+
 bool IsAnsiLeadByte(unsigned char byte) {
   return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
-bool IsAnsiRepresentable(std::u16string_view text) {
-  return AnsiToText(TextToAnsi(text)) == text;
-}
+bool IsAnsiRepresentable(std::u16string_view text) { return AnsiCodec().Represents(text); }
 
 std::u16string LocaleUpperCase(std::u16string_view text) {
   if (text.empty()) return {};
@@ -125,11 +140,20 @@ std::filesystem::path ModuleFolder() {
 }
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream content;
-  content << in.rdbuf();
-  return std::move(content).str();
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat status {};
+  std::string content;
+  if (fstat(fd, &status) == 0 && status.st_size > 0) content.reserve(static_cast<size_t>(status.st_size));
+  char buffer[16384];
+  while (true) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    content.append(buffer, static_cast<size_t>(n));
+  }
+  close(fd);
+  return content;
 }
 
 bool ReplaceFile(const std::filesystem::path& path, std::string_view content) {

@@ -102,6 +102,12 @@ std::string TextToAnsi(std::u16string_view text) {
   return bytes;
 }
 
+// The system's conversions need no set-up, so the codec keeps nothing.
+AnsiCodec::AnsiCodec() = default;
+AnsiCodec::~AnsiCodec() = default;
+std::u16string AnsiCodec::Decode(std::string_view bytes) { return AnsiToText(bytes); }
+std::string AnsiCodec::Encode(std::u16string_view text) { return TextToAnsi(text); }
+
 bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 bool IsAnsiRepresentable(std::u16string_view text) { return AnsiToText(TextToAnsi(text)) == text; }

@@ -32,3 +32,26 @@ if(NOT output MATCHES "^アリス -> 1\\+2 = 3\n$")
   message(FATAL_ERROR "/name then #1+2 printed '${output}'")
 endif()
 file(REMOVE "${folder}/RA2ZOV.ini" "${folder}/Vellum.ini")
+
+# Counters and links end to end: a default, two players linked, a link moved, the reset.
+execute_process(COMMAND "${CHAT}" --channel "#links" -e "/nick taro" -e "/name アリス" -e "#cdef 10" -e "#cput"
+                        -e "#link" -e "/nick hanako" -e "#link" -e "#CNT 3" -e "#link" -e "/nick jiro"
+                        -e "#move taro" -e "#CNT -0.5" -e "#link" -e "#move nobody" -e "#link_start" -e "#link"
+                OUTPUT_VARIABLE output)
+set(expected "アリス -> カウンタのデフォルト値を[10]にセットしました。
+アリス -> カウンタをデフォルト値( 10 )に定義しました。
+アリス -> アリス(10) 合計：10
+hanako -> アリス(10) 合計：10
+hanako -> 3 （カウンタ：0→3）
+hanako -> アリス(10), HANAKO(3) 合計：13
+jiro -> HANAKO(3), JIRO(10) 合計：13
+jiro -> -1 （カウンタ：10→9）
+jiro -> HANAKO(3), JIRO(9) 合計：12
+jiro -> キャラクター[nobody]は登録されていません。
+jiro -> リンクと全てのカウンタを初期化しました。
+jiro -> [0]JIRO
+")
+if(NOT output STREQUAL expected)
+  message(FATAL_ERROR "the counter and link session printed:\n${output}")
+endif()
+file(REMOVE "${folder}/RA2ZOV.ini" "${folder}/Vellum.ini")

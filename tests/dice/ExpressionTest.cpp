@@ -9,13 +9,8 @@ namespace zr2 {
 namespace {
 
 using test::U16;
+using test::Shown;
 using test::U8;
-
-std::string Shown(const std::u16string& text) {
-  std::string out = U8(text);
-  for (size_t p = out.find('\x02'); p != std::string::npos; p = out.find('\x02', p)) out.replace(p, 1, "^B");
-  return out;
-}
 
 TEST(ClassifyTerm, Classes) {
   const std::pair<const char16_t*, int> cases[] = {

@@ -64,4 +64,10 @@ std::string U8(const std::u16string& text) {
   return out;
 }
 
+std::string Shown(const std::u16string& text) {
+  std::string out = U8(text);
+  for (size_t p = out.find('\x02'); p != std::string::npos; p = out.find('\x02', p)) out.replace(p, 1, "^B");
+  return out;
+}
+
 }  // namespace zr2::test

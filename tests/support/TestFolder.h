@@ -26,5 +26,7 @@ class TestFolder {
 // UTF-8 <-> UTF-16 for readable test texts.
 std::u16string U16(const std::string& utf8);
 std::string U8(const std::u16string& text);
+// UTF-8 with the bold control character written as "^B", for readable expectations.
+std::string Shown(const std::u16string& text);
 
 }  // namespace zr2::test

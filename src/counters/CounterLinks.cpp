@@ -30,13 +30,7 @@ std::u16string JoinEntries(const std::vector<std::u16string>& entries) {
 
 }  // namespace
 
-bool IsUsableChannel(std::u16string_view channel) {
-  static constexpr std::array<std::u16string_view, 3> kOwnSections = {u"CharactersName", u"GameMode",
-                                                                      kDefaultsSection};
-  if (!Storable(channel)) return false;
-  return std::none_of(kOwnSections.begin(), kOwnSections.end(),
-                      [&](std::u16string_view own) { return platform::LocaleEqualsNoCase(channel, own); });
-}
+bool IsUsableChannel(std::u16string_view channel) { return Storable(channel) && IsChannelSection(channel); }
 
 bool CanHoldCounter(std::u16string_view channel, std::u16string_view nick) {
   return IsUsableChannel(channel) && Storable(CharacterKey(nick));

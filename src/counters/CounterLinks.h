@@ -13,10 +13,8 @@
 
 namespace zr2 {
 
-// A channel that can keep settings, counters and links: not empty, and not named like a section
-// that the settings files use for themselves (CharactersName, GameMode, DefaultCounters), whose
-// keys a counter, mode or link list would otherwise overwrite. A query window's "channel" is the
-// other user's nick, so such names can reach us.
+// A channel that can keep settings, counters and links: its name can be stored as it is, and it has
+// a section of its own (IsChannelSection).
 bool IsUsableChannel(std::u16string_view channel);
 // Whether a nick's counter can be stored in the channel: a usable channel and a non-empty key.
 bool CanHoldCounter(std::u16string_view channel, std::u16string_view nick);

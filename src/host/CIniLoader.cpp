@@ -311,11 +311,20 @@ void DeleteSection(SettingsFile file, std::u16string_view section) {
   document.Save();
 }
 
+bool IsChannelSection(std::u16string_view channel) {
+  static constexpr std::u16string_view kOwnSections[] = {u"CharactersName", u"GameMode", u"DefaultCounters"};
+  return !channel.empty() && std::none_of(std::begin(kOwnSections), std::end(kOwnSections), [&](std::u16string_view own) {
+    return platform::LocaleEqualsNoCase(channel, own);
+  });
+}
+
 std::u16string ReadModeText(std::u16string_view channel) {
+  if (!IsChannelSection(channel)) return {};
   return ReadSetting(SettingsFile::Library, channel, u"Mode", u"");
 }
 
 void WriteModeText(std::u16string_view channel, std::u16string_view text) {
+  if (!IsChannelSection(channel)) return;
   std::u16string upper(text);
   for (char16_t& c : upper)
     if (c >= u'a' && c <= u'z') c -= 32;
@@ -323,10 +332,11 @@ void WriteModeText(std::u16string_view channel, std::u16string_view text) {
 }
 
 bool BotEnabled(std::u16string_view channel) {
-  return ReadIntSetting(SettingsFile::Library, channel, u"UnExecutable", 0) == 0;
+  return !IsChannelSection(channel) || ReadIntSetting(SettingsFile::Library, channel, u"UnExecutable", 0) == 0;
 }
 
 void SetBotEnabled(std::u16string_view channel, bool on) {
+  if (!IsChannelSection(channel)) return;
   if (on)
     DeleteSetting(SettingsFile::Library, channel, u"UnExecutable");
   else
@@ -344,16 +354,19 @@ std::u16string CharacterName(std::u16string_view nick) {
 }
 
 std::optional<std::int32_t> ReadCounter(std::u16string_view channel, std::u16string_view name) {
+  if (!IsChannelSection(channel)) return std::nullopt;
   const std::optional<std::u16string> text = ReadSettingValue(SettingsFile::Host, channel, CharacterKey(name));
   if (!text) return std::nullopt;
   return ReadPlainInteger(*text);
 }
 
 std::int32_t CounterOrZero(std::u16string_view channel, std::u16string_view name) {
+  if (!IsChannelSection(channel)) return 0;
   return ReadIntSetting(SettingsFile::Host, channel, CharacterKey(name), 0);
 }
 
 void WriteCounter(std::u16string_view channel, std::u16string_view name, std::int64_t value) {
+  if (!IsChannelSection(channel)) return;
   WriteIntSetting(SettingsFile::Host, channel, CharacterKey(name), value);
 }
 
@@ -363,6 +376,8 @@ std::int32_t AddToCounter(std::u16string_view channel, std::u16string_view name,
   return old;
 }
 
-void ClearCounters(std::u16string_view channel) { DeleteSection(SettingsFile::Host, channel); }
+void ClearCounters(std::u16string_view channel) {
+  if (IsChannelSection(channel)) DeleteSection(SettingsFile::Host, channel);
+}
 
 }  // namespace zr2

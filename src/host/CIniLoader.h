@@ -33,6 +33,11 @@ std::int32_t ReadLeadingInteger(std::u16string_view text);
 // The whole text as a signed 32-bit decimal integer.
 std::optional<std::int32_t> ReadPlainInteger(std::u16string_view text);
 
+// Whether a channel has a section of its own: not empty and not named like a section the files
+// keep for themselves (CharactersName, GameMode, DefaultCounters). A query window's "channel" is the
+// other user's nick, so such names can reach an entry; the channel accessors below leave them alone.
+bool IsChannelSection(std::u16string_view channel);
+
 // Channel settings of RA2ZOV.ini.
 std::u16string ReadModeText(std::u16string_view channel);
 void WriteModeText(std::u16string_view channel, std::u16string_view text);

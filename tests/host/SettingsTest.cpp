@@ -145,5 +145,18 @@ TEST(Counters, AddingStaysWithin32Bits) {
   EXPECT_EQ(ReadCounter(u"#t", u"taro"), std::nullopt);
 }
 
+TEST(Counters, TheFilesOwnSectionsAreNoChannels) {
+  TestFolder folder;
+  WriteSetting(kHost, u"CharactersName", u"TARO", u"アリス");
+  AddToCounter(u"charactersname", u"taro", 5);
+  WriteModeText(u"GameMode", u"dx");
+  SetBotEnabled(u"DefaultCounters", false);
+  ClearCounters(u"CharactersName");
+  EXPECT_EQ(CharacterName(u"taro"), u"アリス");
+  EXPECT_EQ(ReadCounter(u"CharactersName", u"taro"), std::nullopt);
+  EXPECT_EQ(folder.Read("RA2ZOV.ini"), "");
+  EXPECT_TRUE(BotEnabled(u"DefaultCounters"));
+}
+
 }  // namespace
 }  // namespace zr2

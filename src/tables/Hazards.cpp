@@ -7,6 +7,7 @@
 #include "dice/Arithmetic.h"
 #include "dice/RandomUnit.h"
 #include "encounters/PartyRegistration.h"
+#include "encounters/cstZR2JudgeTable.h"
 #include "tables/TextTemplate.h"
 #include "tables/Treasure.h"
 #include "tables/cstViceCityTable.h"
@@ -25,9 +26,6 @@ constexpr int kMaxBoosts = 1000;
 constexpr int kMaxTrials = 10000;
 constexpr int kMaxCountRolls = 10000;
 constexpr int kMaxRedraws = 10000;
-
-// Difficulty-A targets of the scenario check by check level 1..6.
-constexpr std::array<int, 7> kViceCityTargets = {0, 8, 9, 10, 12, 13, 14};
 
 int D6() { return Random(6) + 1; }
 
@@ -106,7 +104,8 @@ std::u16string RollViceCityTrap(std::u16string_view channel) {
   const long long level = ReadPartyRegistration(channel).level;  // ten times the average level
   const long long power = CeilDiv10(level);
   const long long checkLevel = CeilDiv10(level - 5);
-  const long long c = checkLevel < 1 ? 0 : kViceCityTargets[std::min(checkLevel, 6LL)];
+  // The difficulty-A targets of the scenario check, up to check level 6.
+  const long long c = checkLevel < 1 ? 0 : kMistCastleTargets[std::min(checkLevel, 6LL) - kMistCastleFirstTargetLevel];
   const long long f = c + 2;
   const long long h = c + 4;
 

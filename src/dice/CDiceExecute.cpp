@@ -36,38 +36,6 @@ std::u16string AsciiLower(std::u16string_view text) {
   return lower;
 }
 
-// A decimal number such as 2.5, -0.5 or 1.5e3; nothing else around it.
-std::optional<long double> ReadDecimal(std::u16string_view text) {
-  std::string ascii;
-  for (const char16_t c : text) {
-    if (c > 0x7F) return std::nullopt;
-    ascii += static_cast<char>(c);
-  }
-  size_t p = 0;
-  if (p < ascii.size() && (ascii[p] == '+' || ascii[p] == '-')) ++p;
-  size_t digits = 0;
-  const auto skipDigits = [&] {
-    while (p < ascii.size() && ascii[p] >= '0' && ascii[p] <= '9') ++p, ++digits;
-  };
-  skipDigits();
-  if (p < ascii.size() && ascii[p] == '.') ++p;
-  skipDigits();
-  if (digits == 0) return std::nullopt;
-  if (p < ascii.size() && (ascii[p] == 'e' || ascii[p] == 'E')) {
-    size_t q = p + 1;
-    if (q < ascii.size() && (ascii[q] == '+' || ascii[q] == '-')) ++q;
-    if (q == ascii.size() || ascii[q] < '0' || ascii[q] > '9') return std::nullopt;
-    p = q;
-    while (p < ascii.size() && ascii[p] >= '0' && ascii[p] <= '9') ++p;
-  }
-  if (p != ascii.size()) return std::nullopt;
-  long double value = 0;
-  const char* first = ascii.c_str() + (ascii[0] == '+' ? 1 : 0);
-  const auto [end, error] = std::from_chars(first, ascii.c_str() + ascii.size(), value);
-  if (error != std::errc() || end != ascii.c_str() + ascii.size()) return std::nullopt;
-  return value;
-}
-
 void AppendValue(TermEvaluation& result) {
   const std::u16string ending = u" = " + FormatNumber(result.value);
   result.compact += ending;
@@ -183,7 +151,7 @@ KindResult DiceGroupKind(const ScannedTerm& t, std::u16string_view options, Game
 KindResult DecimalKind(const ScannedTerm& t, std::u16string_view options) {
   KindResult k;
   const std::u16string number = t.left + u"." + t.right;
-  const std::optional<long double> value = ReadDecimal(number);
+  const std::optional<long double> value = ReadDecimalNumber(number);
   k.pending = options;
   if (!value) return k;
   k.ok = true;
@@ -415,7 +383,7 @@ TermEvaluation EvaluateTerm(std::u16string_view term, std::u16string_view channe
 TermEvaluation EvaluateTermInMode(std::u16string_view term, GameModeId mode, int termClass) {
   TermEvaluation result;
   if (term.find(u'.') != std::u16string_view::npos) {
-    if (const std::optional<long double> number = ReadDecimal(term)) {
+    if (const std::optional<long double> number = ReadDecimalNumber(term)) {
       result.ok = true;
       result.value = *number;
       result.full = result.compact = term;

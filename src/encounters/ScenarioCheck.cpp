@@ -17,33 +17,6 @@ namespace {
 
 constexpr int kMaxLevel = 255;
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
-// A decimal number as written, without arithmetic: sign, digits, decimal point, exponent.
-std::optional<long double> ReadPlainDecimal(std::u16string_view text) {
-  size_t i = 0;
-  const auto digits = [&] {
-    const size_t start = i;
-    while (i < text.size() && IsDigit(text[i])) ++i;
-    return i - start;
-  };
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
-  size_t mantissa = digits();
-  if (i < text.size() && text[i] == u'.') {
-    ++i;
-    mantissa += digits();
-  }
-  if (mantissa == 0) return std::nullopt;
-  if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
-    ++i;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
-    if (digits() == 0) return std::nullopt;
-  }
-  if (i != text.size()) return std::nullopt;
-  const std::string ascii(text.begin(), text.end());
-  return std::strtold(ascii.c_str(), nullptr);
-}
-
 char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
 
 int TargetFor(char16_t scenario, int level, char16_t difficulty) {
@@ -99,7 +72,7 @@ std::u16string RollScenarioCheck(std::u16string_view channel, std::optional<char
   letter = UpperAscii(letter);
 
   std::u16string words(rest);
-  const std::optional<long double> written = ReadPlainDecimal(NextToken(words));
+  const std::optional<long double> written = ReadDecimalNumber(NextToken(words));
   const std::u16string expression = NextToken(words);
 
   // Levels past the tables' 8-bit range are refused rather than wrapped into a small one.

@@ -109,7 +109,11 @@ class Parser {
     std::string ascii;
     if (At(u'+') || At(u'-')) ascii += static_cast<char>(text_[pos_++]);
     const size_t digitsStart = pos_;
-    while (pos_ < text_.size() && text_[pos_] >= u'0' && text_[pos_] <= u'9') ascii += static_cast<char>(text_[pos_++]);
+    bool wholePart = false;  // a non-zero digit before the point
+    while (pos_ < text_.size() && text_[pos_] >= u'0' && text_[pos_] <= u'9') {
+      wholePart = wholePart || text_[pos_] != u'0';
+      ascii += static_cast<char>(text_[pos_++]);
+    }
     if (pos_ == digitsStart) {
       failed_ = true;
       return 0;
@@ -121,7 +125,9 @@ class Parser {
     }
     long double value = 0;
     const char* first = ascii.c_str() + (ascii[0] == '+' ? 1 : 0);
-    std::from_chars(first, ascii.c_str() + ascii.size(), value);
+    // Out of range leaves value alone: a number too large for any float must fail, not read as 0;
+    // one too small to tell from 0 is 0.
+    if (std::from_chars(first, ascii.c_str() + ascii.size(), value).ec != std::errc() && wholePart) failed_ = true;
     return value;
   }
 

@@ -15,6 +15,8 @@ void SwitchBot(const std::u16string& channel, bool on, char* reply) {
 
 void Limitation(const char* requestText, char* reply) {
   Request request = ReadRequest(requestText);
+  // A channel without a section of its own cannot keep a switch; saying it did would be wrong.
+  if (!IsChannelSection(request.channel)) return;
   std::u16string& message = request.message;
   const std::u16string botName = NextToken(message);
   std::u16string word = NextToken(message);

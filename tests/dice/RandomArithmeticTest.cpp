@@ -112,6 +112,10 @@ TEST(Arithmetic, HostileInputFailsQuietly) {
   EXPECT_FALSE(EvaluateArithmetic(powers + u"2"));
   EXPECT_FALSE(EvaluateArithmetic(u"9^9^9^9"));
   EXPECT_FALSE(EvaluateArithmetic(u"99999999999//1"));  // ceiling outside 32 bits
+  // A literal beyond the widest float fails instead of reading as 0; one too small to tell from 0 is 0.
+  EXPECT_FALSE(EvaluateArithmetic(u"1" + std::u16string(5000, u'0')));
+  EXPECT_FALSE(EvaluateArithmetic(u"2+" + std::u16string(5000, u'9') + u".5"));
+  EXPECT_EQ(EvaluateArithmetic(u"3+0." + std::u16string(5000, u'0') + u"1"), 3.0L);
   EXPECT_TRUE(EvaluateArithmetic(std::u16string(5000, u'9')) == std::nullopt ||
               std::isfinite(*EvaluateArithmetic(std::u16string(5000, u'9'))));
 }

@@ -200,10 +200,9 @@ KindResult PoolKind(const ScannedTerm& t, std::u16string_view options, bool inhe
   if (const std::optional<std::int32_t> right = ReadPlainInteger(t.right)) {
     critical = *right;
   } else if (options.starts_with(u'@')) {
-    if (const std::optional<std::int32_t> value = ReadPlainInteger(options.substr(1))) {
-      critical = *value;
-      k.consumed = true;
-    }
+    // The "@" belongs to the pool even when no number follows it; the critical value then stays 10.
+    k.consumed = true;
+    if (const std::optional<std::int32_t> value = ReadPlainInteger(options.substr(1))) critical = *value;
   }
   // Without a die there is no highest face to report: a pool of no dice is no roll.
   if (critical < 2 || *written <= 0 || *written > kMaxGroupDice) return k;

@@ -82,6 +82,10 @@ RouteOutcome CounterCommand(const CalcCommand& command) {
   if (const std::optional<std::int32_t> number = FloorOfDecimal(term)) {
     delta = *number;
     shown = FormatInteger(delta);
+  } else if (const std::optional<long double> scaled = ReadDecimalNumber(term)) {
+    // A number with an exponent (1e2) is still a plain number, not a roll.
+    delta = FloorToCounter(*scaled);
+    shown = FormatInteger(delta);
   } else {
     const TermEvaluation rolled = EvaluateTerm(term, command.channel, ClassifyTerm(term));
     if (!rolled.ok || !std::isfinite(rolled.value)) return RouteOutcome::Silent();

@@ -31,7 +31,7 @@ std::u16string OneGrowth() {
   return GrowthResult(std::min(dice.first, dice.second), std::max(dice.first, dice.second));
 }
 
-std::u16string OneHeroProof() { return std::u16string(GrowthAbilityName(Random(6) + 1)); }
+std::u16string OneHeroProof() { return std::u16string(GrowthAbilityName(D6())); }
 
 // Results in brackets, five to a line, each line after a line break.
 std::u16string ListedResults(int count, const std::function<std::u16string()>& draw) {
@@ -80,7 +80,7 @@ void UpStatus(const char* requestText, char* reply) {
   else if (StartsStr(u"#勇者の証", word)) roll = HeroProofRolls;
   else return;
   std::u16string count = word.substr(5);
-  if (!count.empty() && (count.back() == u'回' || count.back() == u'個')) count.pop_back();
+  DropSuffix(count, u"回") || DropSuffix(count, u"個");
   if (count.empty()) {
     SendReply(roll(1), request.channel, request.speaker, reply);
   } else if (const WholeNumber n = ReadWholeNumber(count)) {

@@ -48,7 +48,7 @@ void MakeBirth(const char* requestText, char* reply) {
     std::u16string message = request.message;
     std::u16string count = NextToken(message);
     count.erase(0, std::min(count.size(), word.word.size()));
-    if (!count.empty() && (count.back() == u'回' || count.back() == u'個')) count.pop_back();
+    DropSuffix(count, u"回") || DropSuffix(count, u"個");
     if (count.empty()) {
       SendReply(word.draw(3), request.channel, request.speaker, reply);
       return;

@@ -87,7 +87,7 @@ std::u16string ImpurityRoll(int modifier) {
 std::u16string FairyMischief(char16_t letter) {
   Reseed();
   const int roll = Roll2D6().sum();
-  if (letter >= u'a' && letter <= u'e') letter = static_cast<char16_t>(letter - u'a' + u'A');
+  letter = AsciiUpper(letter);
   if (letter < u'A' || letter > u'E') return {};
   return DrawChoices(FairyRowText(letter, roll));
 }

@@ -39,10 +39,10 @@ std::optional<std::int32_t> FloorOfDecimal(std::u16string_view text) {
   if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
   std::int64_t whole = 0;
   bool digits = false, fraction = false;
-  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i, digits = true)
+  for (; i < text.size() && IsDigit(text[i]); ++i, digits = true)
     whole = std::min<std::int64_t>(whole * 10 + (text[i] - u'0'), std::int64_t{1} << 40);
   if (i < text.size() && text[i] == u'.') {
-    for (++i; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i, digits = true) fraction |= text[i] != u'0';
+    for (++i; i < text.size() && IsDigit(text[i]); ++i, digits = true) fraction |= text[i] != u'0';
   }
   if (!digits || i != text.size()) return std::nullopt;
   return ClampToCounter(negative ? -whole - (fraction ? 1 : 0) : whole);

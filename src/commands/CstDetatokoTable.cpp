@@ -39,13 +39,13 @@ std::u16string Dice(int a, int b) { return u"[" + FormatInteger(a) + u"," + Form
 }  // namespace
 
 std::u16string RollBrand(DetatokoSide side) {
-  const int a = Random(6) + 1, b = Random(6) + 1;
+  const int a = D6(), b = D6();
   std::u16string text = Dice(a, b);
   const int total = a + b;
   if (total == 12) return text + u"【烙印】を受けなかった";
   if (total != 2) return text + u" -> " + std::u16string(Brand(side, total));
   // A double one rolls twice more.
-  const int c = Random(6) + 1, d = Random(6) + 1, e = Random(6) + 1, f = Random(6) + 1;
+  const int c = D6(), d = D6(), e = D6(), f = D6();
   text += Dice(c, d) + Dice(e, f) + u" -> ";
   const int x = c + d, y = e + f;
   if (NoBrand(x)) return text + (NoBrand(y) ? u"【烙印】を受けなかった" : std::u16string(Brand(side, y)));
@@ -54,7 +54,7 @@ std::u16string RollBrand(DetatokoSide side) {
 }
 
 std::u16string RollBadEnd(DetatokoSide side) {
-  const int a = Random(6) + 1, b = Random(6) + 1;
+  const int a = D6(), b = D6();
   const std::u16string_view sideName = side == DetatokoSide::HP ? u"HP" : u"MP";
   for (const BadEndRow& row : kBadEnds) {
     if (row.side != sideName || row.total != a + b) continue;

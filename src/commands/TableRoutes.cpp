@@ -27,14 +27,6 @@ GameModeId ModeWord(std::u16string& rest, std::u16string_view channel) {
   return word == u"-" ? GameMode(channel) : ParseModeAlias(word);
 }
 
-void DropPrefix(std::u16string& text, std::u16string_view prefix) {
-  if (text.starts_with(prefix)) text.erase(0, prefix.size());
-}
-
-void DropSuffix(std::u16string& text, std::u16string_view suffix) {
-  if (text.ends_with(suffix)) text.erase(text.size() - suffix.size());
-}
-
 // What is left of the command word after its leading word and the given prefixes and suffixes,
 // each removed once when present, in order.
 std::u16string Remainder(std::u16string_view word, size_t leading, std::initializer_list<std::u16string_view> prefixes,

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "host/CIniLoader.h"
+#include "text/StringUnit.h"
 
 namespace zr2 {
 namespace {
@@ -110,7 +111,7 @@ class Parser {
     if (At(u'+') || At(u'-')) ascii += static_cast<char>(text_[pos_++]);
     const size_t digitsStart = pos_;
     bool wholePart = false;  // a non-zero digit before the point
-    while (pos_ < text_.size() && text_[pos_] >= u'0' && text_[pos_] <= u'9') {
+    while (pos_ < text_.size() && IsDigit(text_[pos_])) {
       wholePart = wholePart || text_[pos_] != u'0';
       ascii += static_cast<char>(text_[pos_++]);
     }
@@ -121,7 +122,7 @@ class Parser {
     if (At(u'.')) {
       ascii += '.';
       ++pos_;
-      while (pos_ < text_.size() && text_[pos_] >= u'0' && text_[pos_] <= u'9') ascii += static_cast<char>(text_[pos_++]);
+      while (pos_ < text_.size() && IsDigit(text_[pos_])) ascii += static_cast<char>(text_[pos_++]);
     }
     long double value = 0;
     const char* first = ascii.c_str() + (ascii[0] == '+' ? 1 : 0);
@@ -148,7 +149,7 @@ std::optional<long double> ReadDecimalNumber(std::u16string_view text) {
   size_t i = 0, digits = 0;
   const auto digitRun = [&] {
     size_t run = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i, ++run) ascii += static_cast<char>(text[i]);
+    for (; i < text.size() && IsDigit(text[i]); ++i, ++run) ascii += static_cast<char>(text[i]);
     return run;
   };
   if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ascii += static_cast<char>(text[i++]);

@@ -25,16 +25,8 @@ constexpr char16_t kBold = u'\x02';
 
 std::u16string Int(long long value) { return FormatInteger(value); }
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 bool IsOperator(char16_t c) { return std::u16string_view(u"%*+-/^").find(c) != std::u16string_view::npos; }
-
-std::u16string AsciiLower(std::u16string_view text) {
-  std::u16string lower(text);
-  for (char16_t& c : lower)
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-  return lower;
-}
 
 void AppendValue(TermEvaluation& result) {
   const std::u16string ending = u" = " + FormatNumber(result.value);
@@ -266,8 +258,8 @@ KindResult SuccessCountKind(const ScannedTerm& t, std::u16string_view options, b
   bool fell = false;
   for (long long pair = 0; pair < count.value; ++pair) {
     if (!budget.Take(2)) return {};
-    const int a = Random(6) + 1;
-    const int b = Random(6) + 1;
+    const int a = D6();
+    const int b = D6();
     text += u"|" + Int(a) + u"," + Int(b);
     if (a + b == fall) fell = true;
     if ((fumbleLevel < 2 && a + b <= fumbleLevel + 2) || (a == b && fumbleLevel >= a)) {
@@ -339,7 +331,7 @@ KindResult HostKind(const ScannedTerm& t, std::u16string_view options, bool inhe
 
 KindResult EvaluateKind(const ScannedTerm& t, std::u16string_view options, bool inherited, GameModeId mode,
                         DiceBudget& budget) {
-  const std::u16string word = AsciiLower(t.word);
+  const std::u16string word = AsciiLowerCase(t.word);
   const bool left = !t.left.empty();
   const bool right = !t.right.empty();
   if (word == u"d") return DiceGroupKind(t, options, mode, budget);
@@ -398,7 +390,7 @@ TermEvaluation EvaluateTermInMode(std::u16string_view term, GameModeId mode, int
   switch (termClass) {
     case 2:
     case 3: {
-      GameTermResult roll = RollGameTerm(AsciiLower(term), mode, termClass == 3);
+      GameTermResult roll = RollGameTerm(AsciiLowerCase(term), mode, termClass == 3);
       if (!roll.ok) return {};
       result.ok = true;
       result.echo = term;

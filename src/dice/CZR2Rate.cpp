@@ -9,7 +9,9 @@
 
 #include "dice/Arithmetic.h"
 #include "dice/RandomUnit.h"
+#include "text/StringConvertUnit.h"
 #include "text/StringSearchUnit.h"
+#include "text/StringUnit.h"
 
 namespace zr2 {
 namespace {
@@ -57,12 +59,10 @@ constexpr std::array<std::uint8_t, kRates * kColumns> kTable = BuildTable();
 
 // ---- Small text helpers ------------------------------------------------------------------------
 
-constexpr char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
-constexpr bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 constexpr bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
 bool HasLetter(std::u16string_view word, char16_t lower) {
-  return std::any_of(word.begin(), word.end(), [lower](char16_t c) { return Lower(c) == lower; });
+  return std::any_of(word.begin(), word.end(), [lower](char16_t c) { return AsciiLower(c) == lower; });
 }
 
 std::u16string Number(std::int64_t value) { return FormatInteger(value); }
@@ -102,8 +102,7 @@ std::optional<int> ReadOptionNumber(std::u16string_view text) {
 
 // A number, or one of the ranks B, A, S, SS (any case).
 std::optional<int> ReadModifier(std::u16string_view text) {
-  std::u16string lower(text);
-  for (char16_t& c : lower) c = Lower(c);
+  const std::u16string lower = AsciiLowerCase(text);
   if (lower == u"b") return 1;
   if (lower == u"a") return 2;
   if (lower == u"s") return 3;
@@ -113,8 +112,8 @@ std::optional<int> ReadModifier(std::u16string_view text) {
 
 // Length of a rank ("B", "A", "S", "SS", any case) at the start of text; 0 when there is none.
 size_t RankLength(std::u16string_view text) {
-  if (text.size() >= 2 && Lower(text[0]) == u's' && Lower(text[1]) == u's') return 2;
-  if (!text.empty() && (Lower(text[0]) == u'b' || Lower(text[0]) == u'a' || Lower(text[0]) == u's')) return 1;
+  if (text.size() >= 2 && AsciiLower(text[0]) == u's' && AsciiLower(text[1]) == u's') return 2;
+  if (!text.empty() && (AsciiLower(text[0]) == u'b' || AsciiLower(text[0]) == u'a' || AsciiLower(text[0]) == u's')) return 1;
   return 0;
 }
 
@@ -195,12 +194,12 @@ TableRoll RollOnce(std::u16string& text, int rate, std::int64_t modifier, std::i
     r.roll = 14 - preset;
     text += Number(r.roll);
   } else if (halfDie) {
-    const int d = Random(6) + 1;
+    const int d = D6();
     r.roll = 2 * d;
     text += Number(d) + u"*2";
   } else {
-    const int a = Random(6) + 1;
-    const int b = Random(6) + 1;
+    const int a = D6();
+    const int b = D6();
     r.roll = a + b;
     text += Number(a) + u"," + Number(b);
     if (modifier + bonus > 0) text += u"+" + Number(modifier + bonus);
@@ -233,10 +232,10 @@ bool IsPowerRollTerm(std::u16string_view term) {
   size_t i = 0;
   if (i < term.size() && term[i] == u'g') ++i;
   bool kForm = false;
-  if (i + 1 < term.size() && Lower(term[i]) == u'z' && Lower(term[i + 1]) == u'r') {
+  if (i + 1 < term.size() && AsciiLower(term[i]) == u'z' && AsciiLower(term[i + 1]) == u'r') {
     i += 2;
-  } else if (i < term.size() && (Lower(term[i]) == u'k' || Lower(term[i]) == u'r')) {
-    kForm = Lower(term[i]) == u'k';
+  } else if (i < term.size() && (AsciiLower(term[i]) == u'k' || AsciiLower(term[i]) == u'r')) {
+    kForm = AsciiLower(term[i]) == u'k';
     ++i;
   } else {
     return false;
@@ -264,7 +263,7 @@ void NormaliseRollWord(std::u16string& word, std::u16string& options) {
     return;
   }
   for (char16_t& c : word)
-    if (Lower(c) == u'k') c = u'r';
+    if (AsciiLower(c) == u'k') c = u'r';
 
   // [n] is the critical value.
   const size_t open = options.find(u'[');
@@ -283,8 +282,8 @@ void NormaliseRollWord(std::u16string& word, std::u16string& options) {
       !(dollar + 1 < options.size() && (options[dollar + 1] == u'+' || options[dollar + 1] == u'-')))
     options[dollar] = u'=';
   for (char16_t& c : options)
-    if (Lower(c) == u'r') c = u'c';
-  if (options.size() >= 2 && Lower(options[options.size() - 2]) == u'g' && Lower(options.back()) == u'f') {
+    if (AsciiLower(c) == u'r') c = u'c';
+  if (options.size() >= 2 && AsciiLower(options[options.size() - 2]) == u'g' && AsciiLower(options.back()) == u'f') {
     options.resize(options.size() - 2);
     if (!HasLetter(word, u'g')) word.insert(word.begin(), u'g');
   }

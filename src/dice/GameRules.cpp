@@ -7,6 +7,7 @@
 
 #include "dice/Arithmetic.h"
 #include "dice/RandomUnit.h"
+#include "text/StringUnit.h"
 
 namespace zr2 {
 namespace {
@@ -22,8 +23,6 @@ std::u16string Bold(std::u16string_view text) {
 
 std::u16string Int(long long value) { return FormatInteger(value); }
 std::u16string Num(long double value) { return FormatNumber(value); }
-
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // The value of a run of digits, saturated at limit + 1 so that no run can overflow.
 long long DigitsValue(std::u16string_view digits, long long limit) {
@@ -205,8 +204,8 @@ Expansion Expand(std::u16string_view term, GameModeId mode, const RuleChoice& ru
     Rolled& out = rolled[index];
     if (group.digitDice) {
       if (mode == kModeMayoKin && group.digits == u"66") {
-        const int a = Random(6) + 1;
-        const int b = Random(6) + 1;
+        const int a = D6();
+        const int b = D6();
         out.total = 10 * std::min(a, b) + std::max(a, b);
         out.full = u"[" + Int(a) + u"," + Int(b) + u"]";
       } else {

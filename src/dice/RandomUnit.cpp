@@ -58,13 +58,13 @@ void Reseed() { SharedRandom().SetSeed(platform::TickCount()); }
 
 std::uint8_t RollD6(std::int8_t count, std::uint8_t base) {
   std::uint8_t sum = base;
-  for (int i = 0; i < count; ++i) sum = static_cast<std::uint8_t>(sum + Random(6) + 1);
+  for (int i = 0; i < count; ++i) sum = static_cast<std::uint8_t>(sum + D6());
   return sum;
 }
 
 TwoDice Roll2D6() {
-  const int first = Random(6) + 1;
-  const int second = Random(6) + 1;
+  const int first = D6();
+  const int second = D6();
   return {first, second};
 }
 

@@ -36,6 +36,8 @@ TRandom& SharedRandom();
 
 // 0..n-1 from the shared instance (a die with s faces is Random(s) + 1); 0 without a draw for n <= 0.
 int Random(int n);
+// One six-sided die.
+inline int D6() { return Random(6) + 1; }
 // Seeds the shared instance again from the tick count.
 void Reseed();
 // base plus count six-sided dice, kept to 8 bits; base alone for count <= 0.

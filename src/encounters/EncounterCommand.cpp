@@ -11,12 +11,6 @@
 namespace zr2 {
 namespace {
 
-bool DropSuffix(std::u16string& word, std::u16string_view suffix) {
-  if (!word.ends_with(suffix)) return false;
-  word.resize(word.size() - suffix.size());
-  return true;
-}
-
 bool RemoveEvery(std::u16string& word, std::u16string_view mark) {
   if (word.find(mark) == std::u16string::npos) return false;
   word = ReplaceAll(word, mark, u"");

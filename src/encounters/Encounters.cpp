@@ -134,10 +134,10 @@ std::u16string RollGrid(Book book, int category, std::u16string rest) {
   int first = 0;
   int second = 0;
   if (members <= 3) {
-    first = Random(6) + 1 + (members - 1);
+    first = D6() + (members - 1);
   } else {
-    second = Random(6) + 1 + (members - 4);
-    first = Random(6) + 1 + (members - 4);
+    second = D6() + (members - 4);
+    first = D6() + (members - 4);
   }
   const auto outside = [](int column) { return column < 1 || column > EncounterGrid::kColumns; };
   if (outside(first) || (members >= 4 && outside(second)))
@@ -217,27 +217,16 @@ struct RuinRoom {
   bool boss = false;
 };
 
-bool StartsAscii(std::u16string_view text, std::u16string_view prefix) {
-  return text.size() >= prefix.size() && SameAsciiText(text.substr(0, prefix.size()), prefix);
-}
-
-bool EndsAscii(std::u16string_view text, std::u16string_view suffix) {
-  return text.size() >= suffix.size() && SameAsciiText(text.substr(text.size() - suffix.size()), suffix);
-}
-
 // "遺跡の蛮族", "蛮族ee", "ee魔神の部屋": the ruin type a room word names; the room is a boss room.
 std::optional<RuinRoom> RuinRoomOfWord(std::u16string word) {
   RuinRoom room;
-  if (EndsAscii(word, u"ee"))
+  if (EndsWithText(u"ee", word))
     word.resize(word.size() - 2);
-  else if (StartsAscii(word, u"ee"))
+  else if (StartsWithText(u"ee", word))
     word.erase(0, 2);
-  else if (word.starts_with(u"遺跡の"))
-    word.erase(0, 3);
-  if (word.ends_with(u"の部屋")) {
-    word.resize(word.size() - 3);
-    room.boss = true;
-  }
+  else
+    DropPrefix(word, u"遺跡の");
+  room.boss = DropSuffix(word, u"の部屋");
   const std::u16string_view category = CategoryOfWord(word);
   if (category == u"蛮族")
     room.type = 1;
@@ -287,7 +276,7 @@ std::u16string RollRuins(RuinPick pick, RuinRoom room, std::u16string rest) {
       break;
     case RuinPick::Chance:
       heading = u"偶然";
-      type = Random(6) < 4 ? 0 : Random(6) + 1;
+      type = Random(6) < 4 ? 0 : D6();
       break;
     case RuinPick::Room:
       heading = kRuinLists[type - 1];

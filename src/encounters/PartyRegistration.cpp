@@ -42,10 +42,6 @@ std::optional<long double> ReadValue(std::u16string_view text) {
   return value;
 }
 
-bool EndsWithAnyCase(std::u16string_view suffix, std::u16string_view text) {
-  return text.size() >= suffix.size() && UpperCaseLetters(text.substr(text.size() - suffix.size())) == UpperCaseLetters(suffix);
-}
-
 std::u16string ScenarioLetter(std::u16string_view word) {
   static constexpr struct {
     std::u16string_view word;
@@ -70,7 +66,7 @@ void ReadPartyWord(std::u16string_view raw, PartyWords& party) {
     setFrom(party.characters, std::u16string_view(word).substr(1));
   } else if (StartsWithText(u"Lv", word)) {
     setFrom(party.level, std::u16string_view(word).substr(2));
-  } else if (EndsWithAnyCase(u"Lv", word)) {
+  } else if (EndsWithText(u"Lv", word)) {
     setFrom(party.level, std::u16string_view(word).substr(0, word.size() - 2));
   } else if (word.starts_with(u"F")) {
     setFrom(fellows, std::u16string_view(word).substr(1));
@@ -109,9 +105,8 @@ std::u16string DisplayName(std::u16string_view letter) {
 // The command word may name the scenario itself (#ミストグレイヴ遭遇表登録), but only when no more
 // than three parameter words follow it.
 std::u16string CommandWordAsParameter(std::u16string word) {
-  if (word.starts_with(u"#")) word.erase(0, 1);
-  for (std::u16string_view suffix : {u"登録", u"設定", u"遭遇表"})
-    if (word.ends_with(suffix)) word.erase(word.size() - suffix.size());
+  DropPrefix(word, u"#");
+  for (std::u16string_view suffix : {u"登録", u"設定", u"遭遇表"}) DropSuffix(word, suffix);
   return word;
 }
 

@@ -10,14 +10,13 @@
 #include "encounters/Encounters.h"
 #include "encounters/PartyRegistration.h"
 #include "encounters/cstZR2JudgeTable.h"
+#include "text/StringConvertUnit.h"
 #include "text/StringUnit.h"
 
 namespace zr2 {
 namespace {
 
 constexpr int kMaxLevel = 255;
-
-char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
 
 int TargetFor(char16_t scenario, int level, char16_t difficulty) {
   const int bonus = difficulty == u'B' ? 2 : difficulty == u'C' ? 4 : 0;
@@ -69,7 +68,7 @@ std::u16string RollScenarioCheck(std::u16string_view channel, std::optional<char
     letter = *scenario;
   else if (!party.rule.empty())
     letter = party.rule[0];
-  letter = UpperAscii(letter);
+  letter = AsciiUpper(letter);
 
   std::u16string words(rest);
   const std::optional<long double> written = ReadDecimalNumber(NextToken(words));

@@ -53,7 +53,7 @@ std::u16string Escape(Part part, std::u16string_view text) {
 }
 
 int HexDigit(char16_t c) {
-  if (c >= u'0' && c <= u'9') return c - u'0';
+  if (IsDigit(c)) return c - u'0';
   if (c >= u'A' && c <= u'F') return c - u'A' + 10;
   return -1;
 }
@@ -233,7 +233,7 @@ std::int32_t ReadLeadingInteger(std::u16string_view text) {
   bool negative = false;
   if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
   std::int64_t value = 0;
-  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+  for (; i < text.size() && IsDigit(text[i]); ++i)
     value = std::min<std::int64_t>(value * 10 + (text[i] - u'0'), std::int64_t{1} << 32);
   return static_cast<std::int32_t>(ClampToInt32(negative ? -value : value));
 }
@@ -245,7 +245,7 @@ std::optional<std::int32_t> ReadPlainInteger(std::u16string_view text) {
   if (i == text.size()) return std::nullopt;
   std::int64_t value = 0;
   for (; i < text.size(); ++i) {
-    if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
+    if (!IsDigit(text[i])) return std::nullopt;
     value = value * 10 + (text[i] - u'0');
     if (value > (std::int64_t{1} << 31)) return std::nullopt;
   }
@@ -325,10 +325,7 @@ std::u16string ReadModeText(std::u16string_view channel) {
 
 void WriteModeText(std::u16string_view channel, std::u16string_view text) {
   if (!IsChannelSection(channel)) return;
-  std::u16string upper(text);
-  for (char16_t& c : upper)
-    if (c >= u'a' && c <= u'z') c -= 32;
-  WriteSetting(SettingsFile::Library, channel, u"Mode", upper);
+  WriteSetting(SettingsFile::Library, channel, u"Mode", AsciiUpperCase(text));
 }
 
 bool BotEnabled(std::u16string_view channel) {
@@ -345,7 +342,7 @@ void SetBotEnabled(std::u16string_view channel, bool on) {
 
 std::u16string CharacterKey(std::u16string_view text) {
   std::u16string key = platform::LocaleUpperCase(text);
-  std::erase_if(key, [](char16_t c) { return (c >= u'0' && c <= u'9') || c == u'_'; });
+  std::erase_if(key, [](char16_t c) { return IsDigit(c) || c == u'_'; });
   return key;
 }
 

@@ -27,8 +27,6 @@ constexpr int kMaxTrials = 10000;
 constexpr int kMaxCountRolls = 10000;
 constexpr int kMaxRedraws = 10000;
 
-int D6() { return Random(6) + 1; }
-
 int SumD6(int count) {
   int sum = 0;
   for (int i = 0; i < count; ++i) sum += D6();
@@ -36,8 +34,6 @@ int SumD6(int count) {
 }
 
 std::u16string Num(long long value) { return FormatInteger(value); }
-
-char16_t AsciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
 
 long long CeilDiv10(long long n) { return n >= 0 ? (n + 9) / 10 : -((-n) / 10); }
 

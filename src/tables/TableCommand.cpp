@@ -19,8 +19,6 @@
 namespace zr2 {
 namespace {
 
-char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
-
 bool IsWord(std::u16string_view word, std::initializer_list<std::u16string_view> names) {
   for (const std::u16string_view name : names)
     if (SameAsciiText(word, name)) return true;
@@ -63,13 +61,13 @@ std::u16string ViceCityTreasure(Words& words, int grade) {
 
 std::u16string LLTreasure(const std::u16string& word) {
   if (word.size() == 1) return RollLLTreasure(word[0], 0);
-  if (word.size() == 2 && word[1] >= u'0' && word[1] <= u'9') return RollLLTreasure(word[0], word[1] - u'0');
+  if (word.size() == 2 && IsDigit(word[1])) return RollLLTreasure(word[0], word[1] - u'0');
   return {};
 }
 
 bool IsTreasureDropWord(std::u16string_view word) {
   if (word.size() != 2 || word[0] != u'$') return false;
-  const char16_t letter = UpperAscii(word[1]);
+  const char16_t letter = AsciiUpper(word[1]);
   return letter >= u'A' && letter <= u'L';
 }
 
@@ -83,8 +81,8 @@ std::u16string Trap(Words& words, std::u16string_view channel) {
 // The second letter of mA, cB, gC, vA ... names the difficulty; the first the scenario.
 std::optional<char16_t> ScenarioOfCheckWord(std::u16string_view word) {
   if (word.size() != 2) return std::nullopt;
-  const char16_t scenario = UpperAscii(word[0]);
-  const char16_t difficulty = UpperAscii(word[1]);
+  const char16_t scenario = AsciiUpper(word[0]);
+  const char16_t difficulty = AsciiUpper(word[1]);
   if (scenario != u'M' && scenario != u'C' && scenario != u'G' && scenario != u'V') return std::nullopt;
   if (difficulty < u'A' || difficulty > u'C') return std::nullopt;
   return scenario;
@@ -143,9 +141,9 @@ std::u16string RunTableCommand(std::u16string_view text, std::u16string_view cha
     return RollScenarioEncounter(scenario, category, words.rest());
   }
   if (IsWord(word, {u"A", u"B", u"C"}))
-    return RollScenarioCheck(channel, std::nullopt, UpperAscii(word[0]), words.rest());
+    return RollScenarioCheck(channel, std::nullopt, AsciiUpper(word[0]), words.rest());
   if (const std::optional<char16_t> scenario = ScenarioOfCheckWord(word))
-    return RollScenarioCheck(channel, *scenario, UpperAscii(word[1]), words.rest());
+    return RollScenarioCheck(channel, *scenario, AsciiUpper(word[1]), words.rest());
   if (IsWord(word, {u"F"})) return RollDamageBonus();
   if (IsWord(word, {u"ge", u"ip", u"form", u"for", u"formal"})) return GeneralSkills(GeneralSkillCount(words.Next()));
   if (IsWord(word, {u"heni", u"変異", u"魔神化"})) return Transformation(words, channel);

@@ -10,11 +10,10 @@
 #include "tables/cstTreasureDrop25.h"
 #include "tables/cstViceCityTable.h"
 #include "text/MissingRow.h"
+#include "text/StringConvertUnit.h"
 
 namespace zr2 {
 namespace {
-
-int D6() { return Random(6) + 1; }
 
 int Roll2D6Sum() {
   const int first = D6();
@@ -22,8 +21,6 @@ int Roll2D6Sum() {
 }
 
 std::u16string Num(long long value) { return FormatInteger(value); }
-
-char16_t AsciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
 
 std::u16string Dollars(int grade) { return std::u16string(static_cast<size_t>(grade), u'$'); }
 

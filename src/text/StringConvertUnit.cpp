@@ -94,6 +94,18 @@ void ReplaceEvery(std::u16string& text, std::u16string_view old, std::u16string_
   }
 }
 
+std::u16string AsciiLowerCase(std::u16string_view text) {
+  std::u16string out(text);
+  for (char16_t& c : out) c = AsciiLower(c);
+  return out;
+}
+
+std::u16string AsciiUpperCase(std::u16string_view text) {
+  std::u16string out(text);
+  for (char16_t& c : out) c = AsciiUpper(c);
+  return out;
+}
+
 std::u16string UpperCaseLetters(std::u16string_view text) {
   std::u16string out(text);
   for (char16_t& c : out) {

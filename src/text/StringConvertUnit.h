@@ -18,6 +18,12 @@ std::u16string ReplaceAllText(std::u16string_view text, std::u16string_view old,
 // Repeated search ignoring case (UpperCaseLetters), continuing after each inserted text.
 void ReplaceEvery(std::u16string& text, std::u16string_view old, std::u16string_view replacement);
 
+// ASCII letters only.
+constexpr char16_t AsciiLower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
+constexpr char16_t AsciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
+std::u16string AsciiLowerCase(std::u16string_view text);
+std::u16string AsciiUpperCase(std::u16string_view text);
+
 // a-z and full-width ａ-ｚ to upper case; nothing else changes.
 std::u16string UpperCaseLetters(std::u16string_view text);
 std::u16string FullWidthLettersToAscii(std::u16string_view text);

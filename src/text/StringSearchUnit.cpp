@@ -1,5 +1,7 @@
 #include "text/StringSearchUnit.h"
 
+#include <algorithm>
+
 #include "platform/Platform.h"
 #include "text/StringConvertUnit.h"
 
@@ -23,6 +25,11 @@ bool ContainsText(std::u16string_view pattern, std::u16string_view text) {
 
 bool StartsWithText(std::u16string_view prefix, std::u16string_view text) {
   return text.size() >= prefix.size() && UpperCaseLetters(text.substr(0, prefix.size())) == UpperCaseLetters(prefix);
+}
+
+bool EndsWithText(std::u16string_view suffix, std::u16string_view text) {
+  return text.size() >= suffix.size() &&
+         UpperCaseLetters(text.substr(text.size() - suffix.size())) == UpperCaseLetters(suffix);
 }
 
 bool EndsWith(std::u16string_view suffix, std::u16string_view text) { return text.ends_with(suffix); }
@@ -61,14 +68,8 @@ int IndexOfStr(std::u16string_view text, std::initializer_list<std::u16string_vi
 }
 
 bool SameAsciiText(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char16_t x = a[i], y = b[i];
-    if (x >= u'a' && x <= u'z') x -= 32;
-    if (y >= u'a' && y <= u'z') y -= 32;
-    if (x != y) return false;
-  }
-  return true;
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char16_t x, char16_t y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
 int CountOccurrences(std::u16string_view pattern, std::u16string_view text, bool skip) {

@@ -14,6 +14,7 @@ size_t FindText(std::u16string_view pattern, std::u16string_view text, size_t st
 bool Contains(std::u16string_view pattern, std::u16string_view text);
 bool ContainsText(std::u16string_view pattern, std::u16string_view text);
 bool StartsWithText(std::u16string_view prefix, std::u16string_view text);
+bool EndsWithText(std::u16string_view suffix, std::u16string_view text);
 bool EndsWith(std::u16string_view suffix, std::u16string_view text);
 
 // Locale-aware: exact prefix / case-insensitive prefix and suffix / whole-text list lookup.

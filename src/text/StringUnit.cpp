@@ -72,6 +72,18 @@ std::u16string TrimBlanks(std::u16string_view text) {
   return std::u16string(text.substr(begin, end - begin));
 }
 
+bool DropPrefix(std::u16string& text, std::u16string_view prefix) {
+  if (!text.starts_with(prefix)) return false;
+  text.erase(0, prefix.size());
+  return true;
+}
+
+bool DropSuffix(std::u16string& text, std::u16string_view suffix) {
+  if (!text.ends_with(suffix)) return false;
+  text.resize(text.size() - suffix.size());
+  return true;
+}
+
 std::u16string TrimControls(std::u16string_view text) {
   size_t begin = 0, end = text.size();
   while (begin < end && text[begin] <= u' ') ++begin;
